@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+
+// The program's text files: one value per line, Windows-1252, CR LF after every
+// line including the last, no byte-order mark, read and written whole.
+namespace TextListFile {
+
+// The lines of the file, or nothing when it cannot be read. Lines may end in
+// CR LF, LF or CR, so files edited by hand read as well.
+std::optional<QStringList> read(const QString &path);
+
+// Writes the lines atomically: on failure the old file stays as it was.
+// Characters that Windows-1252 lacks are written as "?".
+bool write(const QString &path, const QStringList &lines);
+
+} // namespace TextListFile

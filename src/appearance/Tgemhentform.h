@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QDialog>
+
+// The design chooser: saves and loads clock designs by name.
+class Tgemhentform : public QDialog
+{
+    Q_OBJECT
+
+public:
+    Tgemhentform();
+};

@@ -1,0 +1,46 @@
+#include "info/Tinfoform.h"
+
+#include "app/DataFolders.h"
+#include "app/ProgramContext.h"
+#include "app/Tmainform.h"
+#include "app/WindowGeometry.h"
+
+#include <QHBoxLayout>
+
+namespace {
+constexpr int kVenstrePanelBredde = 250;
+}
+
+Tinfoform::Tinfoform(ProgramContext &context)
+{
+    setWindowFlags(Qt::Window);
+    m_venstrePanel = new QWidget(this);
+    m_venstrePanel->setFixedWidth(kVenstrePanelBredde);
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_venstrePanel);
+    layout->addStretch(1);
+
+    optFilnavn = context.vinduer.mainform->folders().optFile(QStringLiteral("information.txt"));
+    hentOpt();
+}
+
+int Tinfoform::venstrePanelBredde() const
+{
+    return m_venstrePanel->width();
+}
+
+void Tinfoform::gemOpt()
+{
+    WindowGeometry::save(*this, optFilnavn, {venstrePanelBredde()});
+}
+
+void Tinfoform::hentOpt()
+{
+    if (const auto own = WindowGeometry::restore(*this, optFilnavn, 1)) {
+        m_venstrePanel->setFixedWidth(own->at(0));
+    } else {
+        move(8, 8);
+        resize(810, 810);
+    }
+}

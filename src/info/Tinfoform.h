@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+struct ProgramContext;
+
+// The information window: the tree of information pages and the page view.
+class Tinfoform : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Tinfoform(ProgramContext &context);
+
+    void gemOpt();
+    void hentOpt();
+
+    int venstrePanelBredde() const;
+
+    QString optFilnavn;
+
+private:
+    QWidget *m_venstrePanel;
+};

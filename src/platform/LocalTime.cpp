@@ -1,0 +1,6 @@
+#include "platform/LocalTime.h"
+
+QDateTime SystemLocalTime::now() const
+{
+    return QDateTime::currentDateTime();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+class LocalTime;
+class UserName;
+
+// The platform services the program uses. The program gets them from a
+// SystemPlatform; tests hand in fakes.
+struct Platform
+{
+    LocalTime *localTime = nullptr;
+    UserName *userName = nullptr;
+};

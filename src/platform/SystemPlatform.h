@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/LocalTime.h"
+#include "platform/Platform.h"
+#include "platform/UserName.h"
+
+// Owns the real implementations of the platform services.
+class SystemPlatform
+{
+public:
+    Platform services() { return {&m_localTime, &m_userName}; }
+
+private:
+    SystemLocalTime m_localTime;
+    SystemUserName m_userName;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/LocalTime.h"
+#include "platform/Platform.h"
+#include "platform/UserName.h"
+
+// Platform services for tests: a clock that says what the test sets, and a
+// user name that can fail or be empty.
+class FakeLocalTime final : public LocalTime
+{
+public:
+    QDateTime now() const override { return m_now; }
+    void set(const QDateTime &now) { m_now = now; }
+
+private:
+    QDateTime m_now{QDate(2026, 12, 10), QTime(10, 0, 0)};
+};
+
+class FakeUserName final : public UserName
+{
+public:
+    std::optional<QString> loginName() const override { return m_name; }
+    void set(std::optional<QString> name) { m_name = std::move(name); }
+
+private:
+    std::optional<QString> m_name = QStringLiteral("Anna");
+};
+
+class FakePlatform
+{
+public:
+    Platform services() { return {&localTime, &userName}; }
+
+    FakeLocalTime localTime;
+    FakeUserName userName;
+};
