@@ -2,9 +2,12 @@
 
 #include <QWidget>
 
+class QPushButton;
+class RichTextEdit;
 struct ProgramContext;
 
 // The alarm window: the heading and formatted text of an alarm that fires.
+// It is created once, hidden, and reused for every alarm.
 class Talarmform : public QWidget
 {
     Q_OBJECT
@@ -12,8 +15,28 @@ class Talarmform : public QWidget
 public:
     explicit Talarmform(ProgramContext &context);
 
+    // Shows the window with the caption and the rich text of the file; false
+    // (after telling the user) when the text could not be loaded.
+    bool showAlarm(const QString &aCaption, const QString &aFilename);
+    void lukKnapClick();
+
     void gemOpt();
     void hentOpt();
 
+    RichTextEdit *Memo() const { return m_Memo; }
+    QPushButton *lukKnap() const { return m_lukKnap; }
+
     QString optFilnavn;
+
+Q_SIGNALS:
+    // The window closed: the alarm's sound must stop.
+    void lukket();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    ProgramContext &m_context;
+    RichTextEdit *m_Memo;
+    QPushButton *m_lukKnap;
 };

@@ -10,7 +10,8 @@ void runCreationSteps(const std::vector<CreationStep> &steps, Messages &messages
         try {
             step.create();
         } catch (const std::exception &error) {
-            messages.error(step.window + QStringLiteral(": ") + QString::fromLocal8Bit(error.what()));
+            messages.error(step.window + QStringLiteral(": ") +
+                           QString::fromLocal8Bit(error.what()));
         }
     }
 }

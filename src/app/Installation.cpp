@@ -29,8 +29,9 @@ namespace Installation {
 QStringList completeInstallation(const QString &installedDir, const QString &programDir)
 {
     QStringList copied;
+    // An empty path would name the current folder.
     const QDir source(installedDir);
-    if (!source.exists() || !QDir().mkpath(programDir))
+    if (installedDir.isEmpty() || !source.exists() || !QDir().mkpath(programDir))
         return copied;
 
     const QFileInfoList items =

@@ -21,8 +21,8 @@ template <typename Window, typename... Args> Window *Klokkeven::own(Args &&...ar
     return created;
 }
 
-Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
-                     Platform platform, Messages &messages)
+Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir, Platform platform,
+                     Messages &messages)
 {
     Installation::completeInstallation(installedDataDir, programDir);
 
@@ -37,16 +37,42 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
 
     runCreationSteps(
         {
-            {QStringLiteral("alarmform"), [&] { v.alarmform = own<Talarmform>(m_context); }},
+            {QStringLiteral("alarmform"),
+             [&] {
+                 v.alarmform = own<Talarmform>(m_context);
+             }},
             {QStringLiteral("egenskabsform"),
-             [&] { v.egenskabsform = own<Tegenskabsform>(m_context); }},
-            {QStringLiteral("gemhentform"), [&] { v.gemhentform = own<Tgemhentform>(); }},
-            {QStringLiteral("spmForm"), [&] { v.spmForm = own<TspmForm>(); }},
-            {QStringLiteral("urlform"), [&] { v.urlform = own<Turlform>(m_context); }},
-            {QStringLiteral("infoform"), [&] { v.infoform = own<Tinfoform>(m_context); }},
-            {QStringLiteral("editform"), [&] { v.editform = own<Teditform>(); }},
-            {QStringLiteral("tekstform"), [&] { v.tekstform = own<Ttekstform>(m_context); }},
-            {QStringLiteral("infform"), [&] { v.infform = own<Tinfform>(); }},
+             [&] {
+                 v.egenskabsform = own<Tegenskabsform>(m_context);
+             }},
+            {QStringLiteral("gemhentform"),
+             [&] {
+                 v.gemhentform = own<Tgemhentform>();
+             }},
+            {QStringLiteral("spmForm"),
+             [&] {
+                 v.spmForm = own<TspmForm>();
+             }},
+            {QStringLiteral("urlform"),
+             [&] {
+                 v.urlform = own<Turlform>(m_context);
+             }},
+            {QStringLiteral("infoform"),
+             [&] {
+                 v.infoform = own<Tinfoform>(m_context);
+             }},
+            {QStringLiteral("editform"),
+             [&] {
+                 v.editform = own<Teditform>();
+             }},
+            {QStringLiteral("tekstform"),
+             [&] {
+                 v.tekstform = own<Ttekstform>(m_context);
+             }},
+            {QStringLiteral("infform"),
+             [&] {
+                 v.infform = own<Tinfform>();
+             }},
         },
         messages);
 }

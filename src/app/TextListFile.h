@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QStringList>
-
 #include <optional>
 
 // The program's text files: one value per line, Windows-1252, CR LF after every

@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <optional>
 
 // A window's option file: one decimal integer per line, kept in optDir.

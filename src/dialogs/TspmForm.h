@@ -12,7 +12,11 @@ class TspmForm : public QDialog
     Q_OBJECT
 
 public:
-    enum Result { Ja = 1, Nej = 2 };
+    enum Result
+    {
+        Ja = 1,
+        Nej = 2
+    };
 
     explicit TspmForm(QWidget *parent = nullptr);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 class LocalTime;
+class SoundPlayer;
 class UserName;
 
 // The platform services the program uses. The program gets them from a
@@ -9,4 +10,5 @@ struct Platform
 {
     LocalTime *localTime = nullptr;
     UserName *userName = nullptr;
+    SoundPlayer *soundPlayer = nullptr;
 };

@@ -60,7 +60,7 @@ void TestDataFolders::pathsForAnna()
     QCOMPARE(f.LydDir, p + "/Alarmlydfiler");
 
     for (const char *folder : {"Anna", "Anna/Kalender", "Anna/Alarmer", "Anna/Alarmtekster",
-                                  "Anna/Egenskaber", "Anna/Egenskaber/GemHent"})
+                               "Anna/Egenskaber", "Anna/Egenskaber/GemHent"})
         QVERIFY2(QDir(p + "/" + folder).exists(), folder);
     // The shared folders come with the installation and are never created.
     QVERIFY(!QDir(f.LydDir).exists());

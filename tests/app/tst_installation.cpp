@@ -88,6 +88,9 @@ void TestInstallation::missingInstallationCopiesNothing()
 {
     QVERIFY(Installation::completeInstallation(m_installed->filePath("none"), m_home->path())
                 .isEmpty());
+    // Run from a folder with files of its own: an empty path is no installation.
+    QDir::setCurrent(m_installed->path());
+    QVERIFY(Installation::completeInstallation(QString(), m_home->path()).isEmpty());
     QVERIFY(QDir(m_home->path()).isEmpty());
 }
 

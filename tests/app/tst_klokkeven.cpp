@@ -17,7 +17,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <stdexcept>
 
 class TestKlokkeven : public QObject
@@ -93,8 +92,8 @@ void TestKlokkeven::ctrlQClosesTheProgram()
     Klokkeven program(tmp.path(), QString(), m_platform.services(), m_messages);
     QSignalSpy finished(&program, &Klokkeven::finished);
     Tmainform *main = program.vinduer().mainform;
-    QCOMPARE(main->aLuk()->text(), QStringLiteral("Luk uret"));
-    QCOMPARE(main->aLuk()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    QCOMPARE(main->aLuk->text(), QStringLiteral("Luk uret"));
+    QCOMPARE(main->aLuk->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
     program.show();
     QVERIFY(QTest::qWaitForWindowExposed(main));
     main->activateWindow();
@@ -145,14 +144,20 @@ void TestKlokkeven::errorInOneCreationStepSkipsOnlyThatStep()
 {
     RecordingMessages messages;
     QStringList ran;
-    runCreationSteps({{"a", [&] { ran << "a"; }},
+    runCreationSteps({{"a",
+                       [&] {
+                           ran << "a";
+                       }},
                       {"b",
                        [&] {
                            ran << "b";
                            throw std::runtime_error("Filen kunne ikke læses");
                            ran << "b after";
                        }},
-                      {"c", [&] { ran << "c"; }}},
+                      {"c",
+                       [&] {
+                           ran << "c";
+                       }}},
                      messages);
     QCOMPARE(ran, QStringList({"a", "b", "c"}));
     QCOMPARE(messages.errors, QStringList{"b: Filen kunne ikke læses"});

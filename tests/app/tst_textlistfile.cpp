@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <csignal>
 #include <sys/resource.h>
 
@@ -47,7 +46,8 @@ void TestTextListFile::writesWindows1252WithCrLfAfterEveryLine()
     QTemporaryDir tmp;
     const QString path = tmp.filePath("a.txt");
     QVERIFY(TextListFile::write(path, {"Blå æble", "", "Ø €"}));
-    QCOMPARE(contents(path), QByteArray("Bl\xe5 \xe6" "ble\r\n\r\n\xd8 \x80\r\n"));
+    QCOMPARE(contents(path), QByteArray("Bl\xe5 \xe6"
+                                        "ble\r\n\r\n\xd8 \x80\r\n"));
 }
 
 void TestTextListFile::read_data()
@@ -105,7 +105,8 @@ void TestTextListFile::failedWriteLeavesTheOldFile()
     rlimit small = saved;
     small.rlim_cur = 4096;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = TextListFile::write(path, QStringList(2000, QString(40, QLatin1Char('x'))));
+    const bool written =
+        TextListFile::write(path, QStringList(2000, QString(40, QLatin1Char('x'))));
     setrlimit(RLIMIT_FSIZE, &saved);
 
     QVERIFY(!written);

@@ -26,8 +26,9 @@ void TestDialogs::preparedQuestions_data()
     QTest::addColumn<QString>("fName");
     QTest::addColumn<int>("spmType");
     QTest::addColumn<QString>("text");
-    QTest::newRow("design") << "C:\\Urmappe\\Anna\\Egenskaber\\GemHent\\Iceberg.txt" << 0
-                            << "\nUr-designet Iceberg\neksisterer allerede.\nSkal filen overskrives?";
+    QTest::newRow("design")
+        << "C:\\Urmappe\\Anna\\Egenskaber\\GemHent\\Iceberg.txt" << 0
+        << "\nUr-designet Iceberg\neksisterer allerede.\nSkal filen overskrives?";
     QTest::newRow("document") << "/home/anna/Urmappe/Anna/Kalender/10-12-2026/Blå.txt" << 1
                               << "\nFilen Blå\neksisterer allerede.\nSkal filen overskrives?";
     QTest::newRow("two extensions") << "Møde.rtf.txt" << 1
@@ -88,7 +89,8 @@ void TestDialogs::infformShowsAndResets()
     form.insertTekst(QStringLiteral("Programmet er indført som StartUp-program."));
     QTimer::singleShot(0, &form, [&] {
         QCOMPARE(form.Label1()->font().pointSize(), 10);
-        QCOMPARE(form.Label1()->text(), QStringLiteral("Programmet er indført som StartUp-program."));
+        QCOMPARE(form.Label1()->text(),
+                 QStringLiteral("Programmet er indført som StartUp-program."));
         QTest::mouseClick(form.BitBtn1(), Qt::LeftButton);
     });
     QCOMPARE(form.exec(), 1);
@@ -115,7 +117,8 @@ void TestDialogs::longerNoticeMakesATallerWindow()
     QCOMPARE(oneLine, labelHeight + 80);
     const int threeLines = heightFor(QStringLiteral("Første linje.\rAnden linje.\rTredje linje."));
     QCOMPARE(threeLines, labelHeight + 80);
-    QVERIFY2(threeLines > oneLine, qPrintable(QStringLiteral("%1 %2").arg(threeLines).arg(oneLine)));
+    QVERIFY2(threeLines > oneLine,
+             qPrintable(QStringLiteral("%1 %2").arg(threeLines).arg(oneLine)));
     QVERIFY(form.width() >= 323 && form.width() <= 333);
 }
 

@@ -3,9 +3,10 @@
 #include "platform/LocalTime.h"
 #include "platform/Platform.h"
 #include "platform/UserName.h"
+#include "platform/fake/FakeSoundPlayer.h"
 
-// Platform services for tests: a clock that says what the test sets, and a
-// user name that can fail or be empty.
+// Platform services for tests: a clock that says what the test sets, a
+// user name that can fail or be empty, a sound player that records its plays.
 class FakeLocalTime final : public LocalTime
 {
 public:
@@ -29,8 +30,9 @@ private:
 class FakePlatform
 {
 public:
-    Platform services() { return {&localTime, &userName}; }
+    Platform services() { return {&localTime, &userName, &soundPlayer}; }
 
     FakeLocalTime localTime;
     FakeUserName userName;
+    FakeSoundPlayer soundPlayer;
 };

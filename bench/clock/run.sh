@@ -1,0 +1,48 @@
+#!/bin/bash
+# Runs the clock benchmark and its baseline side by side under Xvfb and
+# prints repaint times and, over an idle period, CPU time, wake-ups and
+# resident memory of each.
+#   bench/clock/run.sh [build folder] [idle seconds]
+set -eu
+
+if [ "${1:-}" != "--inside" ]; then
+    build=$(cd "${1:-$(dirname "$0")/../../build-clock}" && pwd)
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$build" "${2:-60}"
+fi
+build=$2
+seconds=$3
+bin=$build/bench/bin
+hz=$(getconf CLK_TCK)
+
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+switches() {
+    cat /proc/"$1"/task/*/status |
+        awk '/^(voluntary|nonvoluntary)_ctxt_switches/ { n += $2 } END { print n }'
+}
+rss_kb() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status"; }
+
+echo "== Repaint times: TUr in a 380 x 427 window"
+"$bin/bench_ur" --maal
+
+"$bin/bench_ur" &
+ur=$!
+"$bin/bench_ur_basis" &
+basis=$!
+trap 'kill "$ur" "$basis" 2>/dev/null || true' EXIT
+sleep 5
+
+cpu0_ur=$(cpu_ticks "$ur"); cpu0_basis=$(cpu_ticks "$basis")
+sw0_ur=$(switches "$ur"); sw0_basis=$(switches "$basis")
+sleep "$seconds"
+cpu1_ur=$(cpu_ticks "$ur"); cpu1_basis=$(cpu_ticks "$basis")
+sw1_ur=$(switches "$ur"); sw1_basis=$(switches "$basis")
+
+echo
+echo "== Idle ticking for $seconds s, side by side"
+printf "%-22s %14s %16s %12s\n" "program" "CPU time (ms)" "wake-ups per s" "RSS (MB)"
+row() {
+    awk -v n="$1" -v c="$2" -v w="$3" -v r="$4" -v hz="$hz" -v s="$seconds" \
+        'BEGIN { printf "%-22s %14.0f %16.2f %12.1f\n", n, c * 1000 / hz, w / s, r / 1024 }'
+}
+row "klokkeven TUr" $((cpu1_ur - cpu0_ur)) $((sw1_ur - sw0_ur)) "$(rss_kb "$ur")"
+row "baseline clock" $((cpu1_basis - cpu0_basis)) $((sw1_basis - sw0_basis)) "$(rss_kb "$basis")"

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// One alarm in memory, as read from its description file.
+struct TAlarmRecord
+{
+    quint16 aar = 0, maaned = 0, dag = 0, time = 0, minut = 0;
+    quint8 alarmtype = 0, gentagelse = 0;
+    qint32 alarmfil = 0;
+    QString overskrift, tekstfilnavn, filnavn, aarS, maanedS, dagS, timeS, minutS;
+};
+
+// The decimal text of aVal, with a "0" in front when that text has one character.
+QString getStr(int aVal);
+
+// The alarm pair: a description file of eleven lines in alarmDir and an RTF text
+// file in alarmTekster, both named after the alarm's date and minute.
+namespace AlarmFile {
+
+// "2015-12-24-18-00": the year text, then month, day, hour and minute by getStr.
+QString stem(const QString &aarS, int maaned, int dag, int time, int minut);
+
+// The five numbers of a file name that follows the stem scheme (five "-"-separated
+// decimal fields, then ".txt" in any case); nothing for any other name.
+struct Navn
+{
+    int aar = 0, maaned = 0, dag = 0, time = 0, minut = 0;
+};
+std::optional<Navn> parseNavn(const QString &fileName);
+
+// Reads one description file. Nothing when it cannot be read: missing, fewer than eleven lines,
+// a line 1..8 that is not a decimal integer. `error` (if given) gets a short Danish reason.
+// Numbers too wide for their field keep their low bits; the heading keeps its first 36
+// characters and the five date texts their first 4; lines after the eleventh are ignored.
+std::optional<TAlarmRecord> loadAlarm(const QString &aFilename, QString *error = nullptr);
+
+// Writes the eleven lines to alarm.filnavn, replacing any file there. The date and time
+// lines are the texts aarS..minutS as they are; an empty heading is written as
+// "Ingen overskrift". False when the file cannot be written; the old file then stays.
+bool skrivAlarmfil(const TAlarmRecord &alarm);
+
+// Deletes the text file, then the description file, each only if it exists.
+void sletAlarm(const TAlarmRecord &alarm);
+
+// Full paths (alarmDir + name) of the files, hidden ones too, not folders, in listing order.
+QStringList addAlarmer(const QString &alarmDir);
+
+} // namespace AlarmFile

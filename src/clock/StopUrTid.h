@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The text of one value of the digital field: at least two digits.
+QString STid(quint16 value);
+
+struct TidDele
+{
+    quint16 Timer = 0;
+    quint16 Minutter = 0;
+    quint16 Sekunder = 0;
+};
+
+// Whole seconds as hours, minutes and seconds; zero or less is all zero.
+TidDele DelSekunder(qint64 sekunder);

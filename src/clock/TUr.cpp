@@ -1,0 +1,105 @@
+#include "clock/TUr.h"
+
+#include "clock/Tegning.h"
+#include "platform/LocalTime.h"
+
+#include <QPainter>
+
+TUr::TUr(const LocalTime &localTime, QWidget *parent) : TUrSkive(parent), m_localTime(localTime)
+{
+    m_TidInt.setInterval(1000);
+    connect(&m_TidInt, &QTimer::timeout, this, &TUr::Ur);
+    Geometri();
+    LaesTid();
+    m_TidInt.start();
+}
+
+void TUr::Start()
+{
+    if (!m_TidInt.isActive())
+        m_TidInt.start();
+}
+
+void TUr::Stop()
+{
+    m_TidInt.stop();
+}
+
+quint8 TUr::SekVinkel(quint8 Sek)
+{
+    return UrVinkler::SekVinkel(Sek);
+}
+
+quint8 TUr::MinVinkel(quint8 Min, quint8 Sek)
+{
+    return UrVinkler::MinVinkel(Min, Sek);
+}
+
+quint8 TUr::TimeVinkel(quint8 Time, quint8 Min)
+{
+    return UrVinkler::TimeVinkel(Time, Min);
+}
+
+void TUr::Geometri()
+{
+    TUrSkive::Geometri();
+    const UrVinkler::ViserLaengder l = UrVinkler::BeregnViserLaengder(UrRadius2());
+    m_ViserS = l.ViserS;
+    m_ViserM = l.ViserM;
+    m_ViserT = l.ViserT;
+}
+
+void TUr::LaesTid()
+{
+    const QTime nu = m_localTime.now().time();
+    m_Timer = quint8(nu.hour());
+    m_Minutter = quint8(nu.minute());
+    m_Sekunder = quint8(nu.second());
+}
+
+std::array<TUr::Viser, 3> TUr::Visere() const
+{
+    TCirkelVinkel v = CirkelV();
+    v.SetCirkelGrader(120);
+    auto spids = [&v](quint8 vinkel, int laengde) {
+        v.SetVinkel(vinkel);
+        v.SetRadius(laengde);
+        return QPoint(v.GetCirkelX(), v.GetCirkelY());
+    };
+    return {{
+        {spids(TimeVinkel(m_Timer, m_Minutter), m_ViserT), m_ColorViserT, m_ViserTime},
+        {spids(MinVinkel(m_Minutter, m_Sekunder), m_ViserM), m_ColorViserM, m_ViserMin},
+        {spids(SekVinkel(m_Sekunder), m_ViserS), m_ColorViserS, m_ViserSek},
+    }};
+}
+
+QRegion TUr::ViserRegion() const
+{
+    const QPoint centrum(CirkelV().CentrumX(), CirkelV().CentrumY());
+    QRegion region;
+    for (const Viser &viser : Visere()) {
+        // Half the pen on each side of the line, and a pixel for the round ends.
+        const int kant = qMax(viser.bredde, 1) / 2 + 1;
+        region += QRect(centrum, viser.spids).normalized().adjusted(-kant, -kant, kant, kant);
+    }
+    return region;
+}
+
+void TUr::Ur()
+{
+    QRegion region = ViserRegion();
+    LaesTid();
+    region += ViserRegion();
+    update(region);
+}
+
+void TUr::TegnOven(QPainter &Can, bool helTegning)
+{
+    // A repaint of the whole control shows the time of that moment; a part
+    // shows the time the tick read, which the region was made for.
+    if (helTegning)
+        LaesTid();
+    const QPoint centrum(CirkelV().CentrumX(), CirkelV().CentrumY());
+    for (const Viser &viser : Visere())
+        Linje(Can, centrum, viser.spids, farve(viser.farve), viser.bredde);
+}

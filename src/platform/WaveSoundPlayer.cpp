@@ -1,0 +1,234 @@
+#include "platform/WaveSoundPlayer.h"
+
+#include "platform/WaveFile.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QIODevice>
+#include <QMediaDevices>
+#include <QTimer>
+#include <QtDebug>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// The sound's bytes `times` times over with a gap of silence between, without
+// holding all the copies in memory.
+class RepeatingSource final : public QIODevice
+{
+public:
+    RepeatingSource(QByteArray sound, int times, qint64 gapBytes, QObject *parent)
+        : QIODevice(parent), m_sound(std::move(sound)), m_gapBytes(gapBytes),
+          m_total(times * qint64(m_sound.size()) + (times - 1) * gapBytes)
+    {
+        open(QIODevice::ReadOnly);
+    }
+
+    bool isSequential() const override { return true; }
+    bool atEnd() const override { return m_position >= m_total; }
+    qint64 bytesAvailable() const override
+    {
+        return m_total - m_position + QIODevice::bytesAvailable();
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        qint64 done = 0;
+        const qint64 period = m_sound.size() + m_gapBytes;
+        while (done < maxSize && m_position < m_total) {
+            const qint64 offset = m_position % period;
+            qint64 n;
+            if (offset < m_sound.size()) {
+                n = std::min(maxSize - done, m_sound.size() - offset);
+                std::copy_n(m_sound.constData() + offset, n, data + done);
+            } else {
+                n = std::min(maxSize - done, period - offset);
+                std::fill_n(data + done, n, char(0));
+            }
+            n = std::min(n, m_total - m_position);
+            done += n;
+            m_position += n;
+        }
+        return done;
+    }
+
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_sound;
+    qint64 m_gapBytes;
+    qint64 m_total;
+    qint64 m_position = 0;
+};
+
+// The platform's default sound, for an alarm whose file is gone: two short beeps.
+WaveAudio alertSound()
+{
+    WaveAudio audio;
+    audio.sampleRate = 22050;
+    audio.channels = 1;
+    const int beep = audio.sampleRate * 12 / 100;
+    const int pause = audio.sampleRate * 8 / 100;
+    const int fade = audio.sampleRate / 200;
+    for (int n = 0; n < 2; ++n) {
+        for (int i = 0; i < beep; ++i) {
+            const double envelope = std::min({1.0, double(i) / fade, double(beep - i) / fade});
+            const double t = double(i) / audio.sampleRate;
+            audio.samples.append(float(0.5 * envelope * std::sin(2 * std::numbers::pi * 880 * t)));
+        }
+        audio.samples.append(QList<float>(pause, 0.0f));
+    }
+    return audio;
+}
+
+// More than two channels are mixed down to mono; every output takes mono and stereo.
+WaveAudio playableChannels(const WaveAudio &audio)
+{
+    if (audio.channels <= 2)
+        return audio;
+    WaveAudio mono;
+    mono.sampleRate = audio.sampleRate;
+    mono.channels = 1;
+    mono.samples.resize(audio.frames());
+    for (qsizetype f = 0; f < audio.frames(); ++f) {
+        float sum = 0;
+        for (int c = 0; c < audio.channels; ++c)
+            sum += audio.samples[f * audio.channels + c];
+        mono.samples[f] = sum / float(audio.channels);
+    }
+    return mono;
+}
+
+QByteArray encode(const QList<float> &samples, QAudioFormat::SampleFormat format)
+{
+    QByteArray bytes;
+    if (format == QAudioFormat::Float) {
+        bytes.resize(samples.size() * qsizetype(sizeof(float)));
+        std::copy_n(reinterpret_cast<const char *>(samples.constData()), bytes.size(),
+                    bytes.data());
+        return bytes;
+    }
+    bytes.resize(samples.size() * qsizetype(sizeof(qint16)));
+    auto *target = reinterpret_cast<qint16 *>(bytes.data());
+    for (qsizetype i = 0; i < samples.size(); ++i)
+        target[i] = qint16(std::lround(std::clamp(samples[i] * 32767.0f, -32768.0f, 32767.0f)));
+    return bytes;
+}
+
+} // namespace
+
+WaveSoundPlayer::WaveSoundPlayer(QObject *parent) : SoundPlayer(parent) {}
+
+WaveSoundPlayer::~WaveSoundPlayer()
+{
+    releaseSink();
+}
+
+void WaveSoundPlayer::play(const QString &path, int times, bool defaultOnFailure)
+{
+    releaseSink();
+    ++m_generation;
+    m_active = true;
+    if (times <= 0) {
+        finishLater();
+        return;
+    }
+    QString error;
+    std::optional<WaveAudio> audio = WaveFile::load(path, &error);
+    if (!audio) {
+        qWarning().noquote() << "Cannot play" << path + ":" << error;
+        if (!defaultOnFailure) {
+            finishLater();
+            return;
+        }
+        audio = alertSound();
+    }
+    start(playableChannels(*audio), times);
+}
+
+void WaveSoundPlayer::start(const WaveAudio &audio, int times)
+{
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    QAudioFormat format;
+    format.setSampleRate(audio.sampleRate);
+    format.setChannelCount(audio.channels);
+    format.setSampleFormat(QAudioFormat::Float);
+    if (!device.isFormatSupported(format))
+        format.setSampleFormat(QAudioFormat::Int16);
+
+    const qint64 gapBytes =
+        qint64(audio.sampleRate) * gapMilliseconds / 1000 * format.bytesPerFrame();
+    m_source =
+        new RepeatingSource(encode(audio.samples, format.sampleFormat()), times, gapBytes, this);
+    m_sink = new QAudioSink(device, format, this);
+    m_sink->setVolume(m_volume);
+    connect(m_sink, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
+        // An underrun in the middle (a busy GUI thread) also turns the sink idle;
+        // only an idle sink with nothing left to pull has played to the end.
+        if (state == QAudio::IdleState && m_source->atEnd()) {
+            finish();
+        } else if (state == QAudio::StoppedState && m_sink->error() != QAudio::NoError) {
+            qWarning() << "The sound output failed:" << m_sink->error();
+            finishLater();
+        }
+    });
+    m_sink->start(m_source);
+    if (m_sink->error() != QAudio::NoError) {
+        qWarning() << "The sound output cannot start:" << m_sink->error();
+        finishLater();
+    }
+}
+
+void WaveSoundPlayer::finishLater()
+{
+    QTimer::singleShot(0, this, [this, generation = m_generation] {
+        if (generation == m_generation && m_active)
+            finish();
+    });
+}
+
+void WaveSoundPlayer::finish()
+{
+    releaseSink();
+    m_active = false;
+    Q_EMIT finished();
+}
+
+void WaveSoundPlayer::stop()
+{
+    if (m_active)
+        finish();
+}
+
+bool WaveSoundPlayer::isPlaying() const
+{
+    return m_sink && m_sink->state() != QAudio::StoppedState;
+}
+
+void WaveSoundPlayer::setVolume(double volume)
+{
+    m_volume = std::clamp(volume, 0.0, 1.0);
+    if (m_sink)
+        m_sink->setVolume(m_volume);
+}
+
+double WaveSoundPlayer::volume() const
+{
+    return m_volume;
+}
+
+void WaveSoundPlayer::releaseSink()
+{
+    if (!m_sink)
+        return;
+    // Later, not now: this may run inside a signal of the sink.
+    m_sink->disconnect(this);
+    m_sink->stop();
+    m_sink->deleteLater();
+    m_sink = nullptr;
+    m_source->deleteLater();
+    m_source = nullptr;
+}

@@ -1,0 +1,339 @@
+#include "RecordingMessages.h"
+#include "alarms/AlarmFile.h"
+#include "alarms/Talarmform.h"
+#include "app/Klokkeven.h"
+#include "app/Tmainform.h"
+#include "appearance/Tegenskabsform.h"
+#include "platform/fake/FakePlatform.h"
+#include "richtext/RichTextEdit.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+namespace {
+
+void putFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QString kMissingText =
+    QStringLiteral(" Der er opstået en fejl. \r Der kan være en fil, der ikke blev fundet. ");
+
+} // namespace
+
+// A whole program on a temporary data folder with two sounds, at a set time.
+class AlarmFixture
+{
+public:
+    explicit AlarmFixture(const QDateTime &now = QDateTime(QDate(2026, 12, 10), QTime(10, 15, 30)))
+    {
+        platform.localTime.set(now);
+        putFile(tmp.path() + "/Alarmlydfiler/Klokkespil.wav", "RIFF");
+        putFile(tmp.path() + "/Alarmlydfiler/Zylo.wav", "RIFF");
+        putFile(tmp.path() + "/Alarmlydfiler/noter.txt", "not a sound");
+        program = std::make_unique<Klokkeven>(tmp.path(), QString(), platform.services(), messages);
+        main = program->vinduer().mainform;
+        alarmform = program->vinduer().alarmform;
+        egenskabsform = program->vinduer().egenskabsform;
+    }
+
+    // Writes an alarm pair; type 0 daily, 1 dated, 2 yearly.
+    TAlarmRecord addAlarm(int type, int time, int minut, int lyd = 1, int gentagelse = 2,
+                          bool medTekst = true, QDate dato = QDate(2026, 12, 10))
+    {
+        TAlarmRecord a;
+        a.aarS = type == 0   ? QStringLiteral("0000")
+                 : type == 2 ? QStringLiteral("3016")
+                             : QString::number(dato.year());
+        a.maaned = type == 0 ? 0 : dato.month();
+        a.dag = type == 0 ? 0 : dato.day();
+        a.aar = a.aarS.toUShort();
+        a.time = time;
+        a.minut = minut;
+        a.maanedS = getStr(a.maaned);
+        a.dagS = getStr(a.dag);
+        a.timeS = getStr(a.time);
+        a.minutS = getStr(a.minut);
+        a.alarmtype = type;
+        a.alarmfil = lyd;
+        a.gentagelse = gentagelse;
+        a.overskrift = QStringLiteral("Møde %1:%2").arg(time).arg(minut);
+        const QString stem = AlarmFile::stem(a.aarS, a.maaned, a.dag, a.time, a.minut) + ".txt";
+        a.filnavn = main->folders().alarmDir + stem;
+        a.tekstfilnavn = main->folders().alarmTekster + stem;
+        AlarmFile::skrivAlarmfil(a);
+        if (medTekst)
+            putFile(a.tekstfilnavn, "{\\rtf1\\ansi\\ansicpg1252 Husk m\\'f8det\\par}");
+        return a;
+    }
+
+    QTemporaryDir tmp;
+    FakePlatform platform;
+    RecordingMessages messages;
+    std::unique_ptr<Klokkeven> program;
+    Tmainform *main = nullptr;
+    Talarmform *alarmform = nullptr;
+    Tegenskabsform *egenskabsform = nullptr;
+};
+
+class TestAlarmWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void showAlarmShowsHeadingAndText();
+    void showAlarmOfAMissingFileTellsAndCloses();
+    void lukStopsTheSoundAndEmpties();
+    void windowPlaceIsKept();
+    void soundLists();
+    void volumeSliderSetsTheProgramVolume_data();
+    void volumeSliderSetsTheProgramVolume();
+    void testPlaysAreHeardOnce();
+    void firingShowsPlaysAndDeletesADatedAlarm();
+    void missingTextGivesNoSoundButDeletesTheDatedAlarm();
+    void soundIndexThatNoLongerExistsPlaysNothing();
+    void alarmsOfOneMinuteSoundOneAfterTheOther();
+    void unreadableFileIsReportedOnceAndTheRestLoad();
+    void dailyAlarmFiresAgainTheNextDay();
+};
+
+void TestAlarmWindow::showAlarmShowsHeadingAndText()
+{
+    AlarmFixture f;
+    const TAlarmRecord a = f.addAlarm(0, 7, 30);
+    QVERIFY(f.alarmform->showAlarm(QStringLiteral("Morgenmøde"), a.tekstfilnavn));
+    QVERIFY(f.alarmform->isVisible());
+    QCOMPARE(f.alarmform->windowTitle(), QStringLiteral("Morgenmøde"));
+    QCOMPARE(f.alarmform->Memo()->toPlainText(), QStringLiteral("Husk mødet"));
+    QVERIFY(f.alarmform->Memo()->isReadOnly());
+    QCOMPARE(f.alarmform->Memo()->textCursor().position(), 0);
+    QCOMPARE(f.alarmform->Memo()->document()->firstBlock().blockFormat().textIndent(), 8.0);
+    QVERIFY(f.messages.informations.isEmpty());
+}
+
+void TestAlarmWindow::showAlarmOfAMissingFileTellsAndCloses()
+{
+    AlarmFixture f;
+    QVERIFY(!f.alarmform->showAlarm(QStringLiteral("x"), f.tmp.filePath("none.txt")));
+    QVERIFY(!f.alarmform->isVisible());
+    QCOMPARE(f.messages.informations, QStringList{kMissingText});
+}
+
+void TestAlarmWindow::lukStopsTheSoundAndEmpties()
+{
+    AlarmFixture f;
+    const TAlarmRecord a = f.addAlarm(0, 7, 30);
+    QVERIFY(f.alarmform->showAlarm(QStringLiteral("Morgenmøde"), a.tekstfilnavn));
+    f.platform.soundPlayer.play(f.egenskabsform->lydfilSti(1), 3, true);
+    QTest::mouseClick(f.alarmform->lukKnap(), Qt::LeftButton);
+    QVERIFY(!f.alarmform->isVisible());
+    QCOMPARE(f.alarmform->windowTitle(), QStringLiteral("Alarm"));
+    QVERIFY(f.alarmform->Memo()->toPlainText().isEmpty());
+    QVERIFY(!f.platform.soundPlayer.isPlaying());
+}
+
+void TestAlarmWindow::windowPlaceIsKept()
+{
+    QTemporaryDir tmp;
+    FakePlatform platform;
+    RecordingMessages messages;
+    {
+        Klokkeven program(tmp.path(), QString(), platform.services(), messages);
+        program.vinduer().alarmform->move(60, 70);
+        program.vinduer().alarmform->resize(410, 280);
+        program.vinduer().mainform->close();
+    }
+    QFile file(tmp.path() + "/Anna/Egenskaber/alarmform.txt");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("70\r\n60\r\n410\r\n280\r\n"));
+}
+
+void TestAlarmWindow::soundLists()
+{
+    AlarmFixture f;
+    QListWidget *box = f.egenskabsform->lydfilBox();
+    QComboBox *combo = f.egenskabsform->cbLydfiler();
+    QCOMPARE(box->count(), 3);
+    QCOMPARE(box->item(0)->text(), QStringLiteral("Ingen alarmlyd"));
+    QStringList names{box->item(1)->text(), box->item(2)->text()};
+    names.sort();
+    QCOMPARE(names, QStringList({"Klokkespil", "Zylo"}));
+    QCOMPARE(combo->count(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(combo->itemText(i), box->item(i)->text());
+    QCOMPARE(box->currentRow(), 0);
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(f.egenskabsform->lydfilSti(0), QString());
+    QCOMPARE(f.egenskabsform->lydfilSti(3), QString());
+    QCOMPARE(f.egenskabsform->lydfilSti(2),
+             f.tmp.path() + "/Alarmlydfiler/" + box->item(2)->text() + ".wav");
+
+    // "Afspil" is offered only for a real sound.
+    QVERIFY(!f.main->aPlayLydfil->isEnabled());
+    box->setCurrentRow(1);
+    QVERIFY(f.main->aPlayLydfil->isEnabled());
+}
+
+void TestAlarmWindow::volumeSliderSetsTheProgramVolume_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<double>("volume");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("full") << 28 << 1.0 << "Lydstyrke: 100%";
+    QTest::newRow("half") << 14 << 0.5 << "Lydstyrke: 50%";
+    QTest::newRow("one step") << 1 << 1.0 / 28 << "Lydstyrke: 4%";
+    QTest::newRow("silent") << 0 << 0.0 << "Lydstyrke: 0%";
+}
+
+void TestAlarmWindow::volumeSliderSetsTheProgramVolume()
+{
+    QFETCH(int, position);
+    QFETCH(double, volume);
+    QFETCH(QString, hint);
+    AlarmFixture f;
+    f.egenskabsform->lydBar()->setValue(position == 28 ? 27 : 28);
+    f.egenskabsform->lydBar()->setValue(position);
+    QCOMPARE(f.platform.soundPlayer.volume(), volume);
+    QCOMPARE(f.egenskabsform->lydBar()->toolTip(), hint);
+}
+
+void TestAlarmWindow::testPlaysAreHeardOnce()
+{
+    AlarmFixture f;
+    f.egenskabsform->playAlarm(0, 5, true);
+    QVERIFY(f.platform.soundPlayer.plays.isEmpty());
+    f.egenskabsform->playAlarm(1, 5, true);
+    QCOMPARE(f.platform.soundPlayer.plays.size(), 1);
+    QCOMPARE(f.platform.soundPlayer.plays.last().times, 1);
+    QVERIFY(!f.platform.soundPlayer.plays.last().defaultOnFailure);
+    f.egenskabsform->playAlarm(2, 0, false);
+    QCOMPARE(f.platform.soundPlayer.plays.last().times, 1);
+    f.egenskabsform->playAlarm(2, 4, false);
+    QCOMPARE(f.platform.soundPlayer.plays.last().times, 4);
+    // A sound file that is gone is silence here.
+    QFile::remove(f.egenskabsform->lydfilSti(1));
+    f.egenskabsform->playAlarm(1, 4, false);
+    QCOMPARE(f.platform.soundPlayer.plays.size(), 3);
+    // "Afspil" plays the selected countdown sound as a test.
+    f.egenskabsform->lydfilBox()->setCurrentRow(2);
+    f.main->aPlayLydfil->trigger();
+    QCOMPARE(f.platform.soundPlayer.plays.last(),
+             (FakeSoundPlayer::Play{f.egenskabsform->lydfilSti(2), 1, false}));
+}
+
+void TestAlarmWindow::firingShowsPlaysAndDeletesADatedAlarm()
+{
+    AlarmFixture f;
+    const TAlarmRecord a = f.addAlarm(1, 10, 15, 2, 3);
+    f.main->hentAlarmer();
+    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("1 aktiv alarm"));
+    QVERIFY(f.main->alarmTimer->isActive());
+    QCOMPARE(f.main->alarmTimer->interval(), 1000);
+
+    f.main->alarmTimerTimer();
+    QVERIFY(f.alarmform->isVisible());
+    QCOMPARE(f.alarmform->windowTitle(), a.overskrift);
+    QCOMPARE(f.platform.soundPlayer.plays,
+             QList<FakeSoundPlayer::Play>({{f.egenskabsform->lydfilSti(2), 3, true}}));
+    QVERIFY(!QFile::exists(a.filnavn));
+    QVERIFY(!QFile::exists(a.tekstfilnavn));
+    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("Ingen alarmer"));
+}
+
+void TestAlarmWindow::missingTextGivesNoSoundButDeletesTheDatedAlarm()
+{
+    AlarmFixture f;
+    const TAlarmRecord a = f.addAlarm(1, 10, 15, 1, 2, false);
+    f.main->hentAlarmer();
+    f.main->alarmTimerTimer();
+    QCOMPARE(f.messages.informations, QStringList{kMissingText});
+    QVERIFY(f.platform.soundPlayer.plays.isEmpty());
+    QVERIFY(!f.alarmform->isVisible());
+    QVERIFY(!QFile::exists(a.filnavn));
+}
+
+void TestAlarmWindow::soundIndexThatNoLongerExistsPlaysNothing()
+{
+    AlarmFixture f;
+    const TAlarmRecord daily = f.addAlarm(0, 10, 15, 9, 2);
+    f.main->hentAlarmer();
+    f.main->alarmTimerTimer();
+    QVERIFY(f.alarmform->isVisible());
+    QVERIFY(f.platform.soundPlayer.plays.isEmpty());
+    // A daily alarm keeps its files.
+    QVERIFY(QFile::exists(daily.filnavn));
+    QVERIFY(!f.main->dagensAlarmer().firing());
+}
+
+void TestAlarmWindow::alarmsOfOneMinuteSoundOneAfterTheOther()
+{
+    AlarmFixture f;
+    f.addAlarm(0, 10, 15, 1, 2);
+    f.addAlarm(1, 10, 15, 1, 2);
+    f.addAlarm(2, 10, 15, 1, 2);
+    f.main->hentAlarmer();
+    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("3 aktive alarmer"));
+
+    f.main->alarmTimerTimer();
+    QCOMPARE(f.platform.soundPlayer.plays.size(), 1);
+    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("2 aktive alarmer"));
+    // While the sound plays, no other alarm fires, even past the minute.
+    f.platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 16, 5)));
+    f.main->alarmTimerTimer();
+    QCOMPARE(f.platform.soundPlayer.plays.size(), 1);
+    f.platform.soundPlayer.finish();
+    f.main->alarmTimerTimer();
+    QCOMPARE(f.platform.soundPlayer.plays.size(), 2);
+    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("1 aktiv alarm"));
+    // "Luk" ends the sound; the last one follows.
+    QTest::mouseClick(f.alarmform->lukKnap(), Qt::LeftButton);
+    f.main->alarmTimerTimer();
+    QCOMPARE(f.platform.soundPlayer.plays.size(), 3);
+    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("Ingen alarmer"));
+}
+
+void TestAlarmWindow::unreadableFileIsReportedOnceAndTheRestLoad()
+{
+    AlarmFixture f;
+    f.addAlarm(0, 11, 0);
+    f.addAlarm(0, 12, 0);
+    putFile(f.main->folders().alarmDir + "0000-00-00-13-00.txt", "0000\r\n00\r\n");
+    f.main->hentAlarmer();
+    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("2 aktive alarmer"));
+    QVERIFY(f.main->alarmTimer->isActive());
+    QTRY_COMPARE(f.messages.informations.size(), 1);
+    QVERIFY(f.messages.informations.first().contains("0000-00-00-13-00.txt"));
+    f.main->aOpdaterAlarmer->trigger();
+    QTest::qWait(20);
+    QCOMPARE(f.messages.informations.size(), 1);
+}
+
+void TestAlarmWindow::dailyAlarmFiresAgainTheNextDay()
+{
+    AlarmFixture f(QDateTime(QDate(2026, 12, 10), QTime(23, 59, 30)));
+    f.addAlarm(0, 7, 0);
+    f.main->hentAlarmer();
+    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("0 aktive alarmer"));
+    QVERIFY(f.main->alarmTimer->isActive());
+
+    f.platform.localTime.set(QDateTime(QDate(2026, 12, 11), QTime(0, 0, 1)));
+    f.main->alarmTimerTimer();
+    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("1 aktiv alarm"));
+    f.platform.localTime.set(QDateTime(QDate(2026, 12, 11), QTime(7, 0, 1)));
+    f.main->alarmTimerTimer();
+    QCOMPARE(f.platform.soundPlayer.plays.size(), 1);
+}
+
+QTEST_MAIN(TestAlarmWindow)
+#include "tst_alarmwindow.moc"

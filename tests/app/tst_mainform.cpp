@@ -1,0 +1,314 @@
+#include "RecordingMessages.h"
+#include "alarms/Talarmform.h"
+#include "app/Klokkeven.h"
+#include "app/Tmainform.h"
+#include "clock/TStopUr.h"
+#include "clock/TUr.h"
+#include "platform/fake/FakePlatform.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The main window inside a whole program on a temporary data folder.
+class MainformFixture
+{
+public:
+    MainformFixture() : program(tmp.path(), QString(), platform.services(), messages)
+    {
+        program.show();
+        main = program.vinduer().mainform;
+    }
+
+    QTemporaryDir tmp;
+    FakePlatform platform;
+    RecordingMessages messages;
+    Klokkeven program;
+    Tmainform *main = nullptr;
+};
+
+class TestMainform : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void actions_data();
+    void actions();
+    void popupMenuOrder();
+    void defaultColoursAndDimensions();
+    void ctrlUTwiceRestoresTheHeight();
+    void digitalViewStays49HighThroughCtrlF();
+    void roundClockFollowsTheFrameState();
+    void ctrlRTurnsRoundOnAndOff();
+    void ctrlSRestoresTheColoursAtOnce();
+    void seeThroughShowsTheDesktopWhereTheWindowColourIs();
+    void minimiseWhenMaximisedDoesNothing();
+    void minimiseWithoutTrayMinimisesNormally();
+    void trayClickBringsTheWindowBack();
+};
+
+void TestMainform::actions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("shortcuts");
+    QTest::newRow("aLuk") << "aLuk"
+                          << "Luk uret"
+                          << "Luk programmet: Ctrl+Q"
+                          << "Ctrl+Q";
+    QTest::newRow("aForm") << "aForm"
+                           << "Skjul formboks"
+                           << "Vis eller skjul formboks: Ctrl+F"
+                           << "Ctrl+F";
+    QTest::newRow("aUr") << "aUr"
+                         << "Vis digitalur"
+                         << "Vis ur eller digitalur: Ctrl+U"
+                         << "Ctrl+U";
+    QTest::newRow("aEgenskaber") << "aEgenskaber"
+                                 << "Egenskaber..."
+                                 << "Bestem urets egenskaber: Ctrl+E"
+                                 << "Ctrl+E";
+    QTest::newRow("aRundtUr") << "aRundtUr"
+                              << "Rundt ur"
+                              << "Sæt eller fjern egenskaben rundt ur: Ctrl+R"
+                              << "Ctrl+R";
+    QTest::newRow("aStandardFarver") << "aStandardFarver"
+                                     << "Standard farver"
+                                     << "Sæt farverne til de oprindelige farver: Ctrl+S"
+                                     << "Ctrl+S";
+    QTest::newRow("aStandardDim") << "aStandardDim"
+                                  << "Standard"
+                                  << "Sæt dimensionerne til de oprindelige dimensioner"
+                                  << "";
+    QTest::newRow("aPlayLydfil") << "aPlayLydfil"
+                                 << "Afspil"
+                                 << "Afspil lydfil som test"
+                                 << "";
+    QTest::newRow("aInformation") << "aInformation"
+                                  << "Information..."
+                                  << "Program information: F1 eller Ctrl+I"
+                                  << "F1; Ctrl+I";
+    QTest::newRow("aOpdaterAlarmer") << "aOpdaterAlarmer"
+                                     << "Opdater alarmer"
+                                     << "En ny dag ved midnat: Opfrisk dagens alarmer: Ctrl+O"
+                                     << "Ctrl+O";
+    QTest::newRow("minimerProgram") << "minimerProgram"
+                                    << "Minimer"
+                                    << "Minimer uret til systembakken"
+                                    << "Ctrl+M";
+}
+
+void TestMainform::actions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, hint);
+    QFETCH(QString, shortcuts);
+    MainformFixture f;
+    const QMap<QString, QAction *> byName{{"aLuk", f.main->aLuk},
+                                          {"aForm", f.main->aForm},
+                                          {"aUr", f.main->aUr},
+                                          {"aEgenskaber", f.main->aEgenskaber},
+                                          {"aRundtUr", f.main->aRundtUr},
+                                          {"aStandardFarver", f.main->aStandardFarver},
+                                          {"aStandardDim", f.main->aStandardDim},
+                                          {"aPlayLydfil", f.main->aPlayLydfil},
+                                          {"aInformation", f.main->aInformation},
+                                          {"aOpdaterAlarmer", f.main->aOpdaterAlarmer},
+                                          {"minimerProgram", f.main->minimerProgram}};
+    QAction *action = byName.value(name);
+    QVERIFY(action);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->statusTip(), hint);
+    QStringList keys;
+    for (const QKeySequence &key : action->shortcuts())
+        keys << key.toString();
+    QCOMPARE(keys.join("; "), shortcuts);
+}
+
+void TestMainform::popupMenuOrder()
+{
+    MainformFixture f;
+    QStringList items;
+    for (QAction *item : f.main->PopupMenu()->actions())
+        items << (item->isSeparator() ? "-" : item->text());
+    QCOMPARE(items, QStringList({"Alarmer", "-", "Ur designs", "Rundt ur", "Egenskaber...", "-",
+                                 "Skjul formboks", "Vis digitalur", "Minimer", "-",
+                                 "Information...", "Luk uret"}));
+    QMenu *alarmer = f.main->PopupMenu()->actions().first()->menu();
+    QStringList alarmItems;
+    for (QAction *item : alarmer->actions())
+        alarmItems << (item->isSeparator() ? "-" : item->text());
+    QCOMPARE(alarmItems, QStringList({"0 aktive alarmer", "-", "Ny alarm...", "Se alarmer...", "-",
+                                      "Opdater alarmer"}));
+    QStringList designs;
+    for (QAction *item : f.main->PopupMenu()->actions().at(2)->menu()->actions())
+        designs << item->text();
+    QCOMPARE(designs, QStringList({"Normalur", "Gennemsigtigt ur", "Øjet", "Bananen", "Blomsten",
+                                   "Luppen", "Solen", "Æblet"}));
+}
+
+void TestMainform::defaultColoursAndDimensions()
+{
+    MainformFixture f;
+    TUr *ur = f.main->Ur();
+    QCOMPARE(ur->ColorBaggrund(), clBtnFace);
+    QCOMPARE(ur->ColorYdre(), TColor(0xC0C0C0));
+    QCOMPARE(ur->ColorIndre(), TColor(0xFFFFFF));
+    QCOMPARE(ur->ColorSkive(), TColor(0xFFFFFF));
+    QCOMPARE(ur->ColorTegn(), TColor(0x000000));
+    QCOMPARE(ur->ColorViserT(), TColor(0x808080));
+    QCOMPARE(ur->ColorViserM(), TColor(0x808080));
+    QCOMPARE(ur->ColorViserS(), TColor(0xA4A0A0));
+    QCOMPARE(ur->Mellemrum(), 10);
+    QCOMPARE(ur->UrAfstand(), 1);
+    QCOMPARE(ur->TegnBredde(), 16);
+    QCOMPARE(ur->TegnTykkelse(), 2);
+    QCOMPARE(ur->ViserTime(), 6);
+    QCOMPARE(ur->ViserMin(), 4);
+    QCOMPARE(ur->ViserSek(), 3);
+    QCOMPARE(f.main->size(), QSize(380, 427));
+    QCOMPARE(ur->geometry(), f.main->rect());
+    QVERIFY(ur->isTicking());
+}
+
+void TestMainform::ctrlUTwiceRestoresTheHeight()
+{
+    MainformFixture f;
+    f.main->resize(333, 301);
+    f.main->aUr->trigger();
+    QCOMPARE(f.main->height(), 49);
+    QVERIFY(f.main->Ur()->isHidden());
+    QVERIFY(!f.main->StopUr()->isHidden());
+    QVERIFY(f.main->StopUr()->isTicking());
+    QVERIFY(!f.main->Ur()->isTicking());
+    QCOMPARE(f.main->aUr->text(), QStringLiteral("Vis ur"));
+    QCOMPARE(f.main->StopUr()->geometry(), f.main->rect());
+
+    f.main->aUr->trigger();
+    QCOMPARE(f.main->size(), QSize(333, 301));
+    QVERIFY(!f.main->Ur()->isHidden());
+    QVERIFY(f.main->StopUr()->isHidden());
+    QVERIFY(!f.main->StopUr()->isTicking());
+    QVERIFY(f.main->Ur()->isTicking());
+    QCOMPARE(f.main->aUr->text(), QStringLiteral("Vis digitalur"));
+}
+
+void TestMainform::digitalViewStays49HighThroughCtrlF()
+{
+    MainformFixture f;
+    f.main->setUrtype(true);
+    f.main->aForm->trigger();
+    QVERIFY(f.main->gennemsigtig());
+    QVERIFY(f.main->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(f.main->aForm->text(), QStringLiteral("Vis formboks"));
+    QCOMPARE(f.main->height(), 49);
+    f.main->aForm->trigger();
+    QVERIFY(!f.main->gennemsigtig());
+    QVERIFY(!(f.main->windowFlags() & Qt::FramelessWindowHint));
+    QCOMPARE(f.main->aForm->text(), QStringLiteral("Skjul formboks"));
+    QCOMPARE(f.main->height(), 49);
+    QVERIFY(f.main->isVisible());
+}
+
+void TestMainform::roundClockFollowsTheFrameState()
+{
+    MainformFixture f;
+    f.main->rundtUr = true;
+    f.main->resize(300, 420);
+    f.main->SetTransparent(true);
+    QCOMPARE(f.main->size(), QSize(300, 300));
+    f.main->resize(300, 250);
+    f.main->SetTransparent(false);
+    QCOMPARE(f.main->size(), QSize(300, 300));
+}
+
+void TestMainform::ctrlRTurnsRoundOnAndOff()
+{
+    MainformFixture f;
+    f.main->resize(250, 400);
+    f.main->aRundtUr->trigger();
+    QVERIFY(f.main->rundtUr);
+    QVERIFY(f.main->aRundtUr->isChecked());
+    QCOMPARE(f.main->size(), QSize(250, 250));
+    f.main->resize(250, 180);
+    f.main->aRundtUr->trigger();
+    QVERIFY(!f.main->rundtUr);
+    QVERIFY(!f.main->aRundtUr->isChecked());
+    QCOMPARE(f.main->size(), QSize(250, 180));
+}
+
+void TestMainform::ctrlSRestoresTheColoursAtOnce()
+{
+    MainformFixture f;
+    f.main->Ur()->SetColorSkive(0x00FFFF);
+    f.main->Ur()->SetColorViserS(0x0000FF);
+    f.main->aStandardFarver->trigger();
+    QCOMPARE(f.main->Ur()->ColorSkive(), TColor(0xFFFFFF));
+    QCOMPARE(f.main->Ur()->ColorViserS(), TColor(0xA4A0A0));
+    QVERIFY(f.messages.informations.isEmpty());
+}
+
+void TestMainform::seeThroughShowsTheDesktopWhereTheWindowColourIs()
+{
+    MainformFixture f;
+    f.main->resize(200, 200);
+    QVERIFY(f.main->mask().isEmpty());
+    f.main->SetTransparent(true);
+    const QRegion shown = f.main->mask();
+    // The corner lies outside the outer disc, on the window colour.
+    QVERIFY(!shown.contains(QPoint(1, 1)));
+    QVERIFY(!shown.contains(QPoint(198, 198)));
+    QVERIFY(shown.contains(QPoint(100, 100)));
+    QVERIFY(shown.contains(QPoint(100, 5)));
+    // Nothing the window shows is left in the window colour.
+    const QImage picture = f.main->grab().toImage();
+    const QRgb key = f.main->palette().color(QPalette::Window).rgb();
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (shown.contains(QPoint(x, y)))
+                QVERIFY(picture.pixel(x, y) != key);
+    f.main->SetTransparent(false);
+    QVERIFY(f.main->mask().isEmpty());
+}
+
+void TestMainform::minimiseWhenMaximisedDoesNothing()
+{
+    MainformFixture f;
+    f.main->showMaximized();
+    f.main->minimerProgram->trigger();
+    QVERIFY(f.main->isMaximized());
+    QVERIFY(!f.main->isMinimized());
+    QVERIFY(f.main->isVisible());
+}
+
+void TestMainform::minimiseWithoutTrayMinimisesNormally()
+{
+    MainformFixture f;
+    QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+    Talarmform *alarmform = f.program.vinduer().alarmform;
+    alarmform->show();
+    f.main->minimerProgram->trigger();
+    QVERIFY(f.main->isMinimized());
+    QVERIFY(!alarmform->isVisible());
+    QVERIFY(!f.main->TrayIcon()->isVisible());
+}
+
+void TestMainform::trayClickBringsTheWindowBack()
+{
+    MainformFixture f;
+    f.main->hide();
+    f.main->setWindowState(Qt::WindowMinimized);
+    QVERIFY(!f.main->aForm->isEnabled());
+    f.main->TrayIconClick();
+    QVERIFY(f.main->isVisible());
+    QVERIFY(!f.main->isMinimized());
+    QVERIFY(f.main->aForm->isEnabled());
+    QVERIFY(!f.main->TrayIcon()->isVisible());
+}
+
+QTEST_MAIN(TestMainform)
+#include "tst_mainform.moc"
