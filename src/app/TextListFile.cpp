@@ -1,35 +1,30 @@
 #include "app/TextListFile.h"
 
+#include "app/AtomicFile.h"
+
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace {
+namespace TextListFile {
 
-// Windows-1252 bytes of a line; a character the code page lacks becomes "?",
-// as the system's own conversion does.
-QByteArray toWindows1252(const QString &line)
+QByteArray toWindows1252(const QString &text)
 {
     QStringEncoder encode("windows-1252");
-    QByteArray bytes = encode(line);
+    QByteArray bytes = encode(text);
     if (!encode.hasError())
         return bytes;
     bytes.clear();
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const qsizetype length = line.at(i).isHighSurrogate() && i + 1 < line.size() ? 2 : 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         QStringEncoder one("windows-1252");
-        const QByteArray encoded = one(QStringView(line).mid(i, length));
+        const QByteArray encoded = one(QStringView(text).mid(i, length));
         bytes += one.hasError() ? QByteArray("?") : encoded;
         i += length - 1;
     }
     return bytes;
 }
-
-} // namespace
-
-namespace TextListFile {
 
 std::optional<QStringList> read(const QString &path)
 {
@@ -60,15 +55,7 @@ bool write(const QString &path, const QStringList &lines)
         bytes += toWindows1252(line);
         bytes += "\r\n";
     }
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeAtomically(path, bytes);
 }
 
 } // namespace TextListFile

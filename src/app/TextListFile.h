@@ -11,6 +11,10 @@ namespace TextListFile {
 // CR LF, LF or CR, so files edited by hand read as well.
 std::optional<QStringList> read(const QString &path);
 
+// Windows-1252 bytes of a text; a character the code page lacks becomes "?",
+// as the system's own conversion does.
+QByteArray toWindows1252(const QString &text);
+
 // Writes the lines atomically: on failure the old file stays as it was.
 // Characters that Windows-1252 lacks are written as "?".
 bool write(const QString &path, const QStringList &lines);

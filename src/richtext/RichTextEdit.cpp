@@ -3,10 +3,10 @@
 #include "RtfReader.h"
 #include "RtfUnits.h"
 #include "RtfWriter.h"
+#include "app/AtomicFile.h"
+#include "app/TextListFile.h"
 
 #include <QFile>
-#include <QSaveFile>
-#include <QStringEncoder>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextList>
@@ -41,21 +41,11 @@ bool RichTextEdit::loadFromFile(const QString &path)
 
 bool RichTextEdit::saveToFile(const QString &path)
 {
-    QByteArray bytes;
-    if (m_plainText) {
-        QStringEncoder encoder("windows-1252");
-        bytes = encoder.encode(toPlainText().replace(u'\n', QStringLiteral("\r\n")));
-    } else {
-        bytes = writeRtf(*document());
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const QByteArray bytes =
+        m_plainText
+            ? TextListFile::toWindows1252(toPlainText().replace(u'\n', QStringLiteral("\r\n")))
+            : writeRtf(*document());
+    return writeAtomically(path, bytes);
 }
 
 void RichTextEdit::setPlainTextMode(bool on)

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "alarms/AlarmFile.h"
 #include "app/DataFolders.h"
 #include "app/TextListFile.h"
@@ -8,19 +9,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putContents(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // An alarm as the editor hands it over: texts, numbers and both paths filled in.
 TAlarmRecord nyAlarm(const DataFolders &folders, const QString &aarS, int maaned, int dag, int time,
@@ -112,7 +100,7 @@ void TestAlarmFile::dailyAlarmIsWrittenLineByLine()
     const QByteArray expected =
         "0000\r\n00\r\n00\r\n07\r\n30\r\n0\r\n3\r\n2\r\nIngen overskrift\r\n" +
         daily.tekstfilnavn.toLocal8Bit() + "\r\n" + daily.filnavn.toLocal8Bit() + "\r\n";
-    QCOMPARE(contents(daily.filnavn), expected);
+    QCOMPARE(fileContents(daily.filnavn), expected);
 }
 
 void TestAlarmFile::roundTrip_data()
@@ -224,7 +212,7 @@ void TestAlarmFile::loadIsLenient()
 
     QTemporaryDir tmp;
     const QString path = tmp.filePath("2015-12-24-18-00.txt");
-    putContents(path, bytes);
+    QVERIFY(putFile(path, bytes));
     QString error;
     const std::optional<TAlarmRecord> a = AlarmFile::loadAlarm(path, &error);
     QVERIFY2(a, qPrintable(error));
@@ -272,7 +260,7 @@ void TestAlarmFile::badFileIsNotLoaded()
     QTemporaryDir tmp;
     const QString path = tmp.filePath("2015-12-24-18-00.txt");
     if (bytes)
-        putContents(path, *bytes);
+        QVERIFY(putFile(path, *bytes));
     QString error;
     QVERIFY(!AlarmFile::loadAlarm(path, &error));
     QCOMPARE(error, reason);
@@ -328,9 +316,9 @@ void TestAlarmFile::addAlarmerListsFilesOnly()
     const DataFolders folders(tmp.path(), "Anna");
     QCOMPARE(AlarmFile::addAlarmer(folders.alarmDir), QStringList());
 
-    putContents(folders.alarmDir + "0000-00-00-07-30.txt", "x");
-    putContents(folders.alarmDir + ".skjult", "x");
-    putContents(folders.alarmDir + "noter.doc", "x");
+    QVERIFY(putFile(folders.alarmDir + "0000-00-00-07-30.txt", "x"));
+    QVERIFY(putFile(folders.alarmDir + ".skjult", "x"));
+    QVERIFY(putFile(folders.alarmDir + "noter.doc", "x"));
     QVERIFY(QDir(folders.alarmDir).mkdir("undermappe"));
 
     QStringList listed = AlarmFile::addAlarmer(folders.alarmDir);
@@ -382,9 +370,9 @@ void TestAlarmFile::sletAlarm()
     if (withDescription)
         QVERIFY(AlarmFile::skrivAlarmfil(a));
     if (withText)
-        putContents(a.tekstfilnavn, "{\\rtf1 Jul}");
+        QVERIFY(putFile(a.tekstfilnavn, "{\\rtf1 Jul}"));
     QVERIFY(AlarmFile::skrivAlarmfil(other));
-    putContents(other.tekstfilnavn, "{\\rtf1 Jul}");
+    QVERIFY(putFile(other.tekstfilnavn, "{\\rtf1 Jul}"));
 
     AlarmFile::sletAlarm(a);
     QVERIFY(!QFile::exists(a.filnavn));

@@ -1,4 +1,5 @@
 #include "RecordingMessages.h"
+#include "TestFiles.h"
 #include "alarms/AlarmFile.h"
 #include "alarms/Talarmform.h"
 #include "app/Klokkeven.h"
@@ -19,14 +20,6 @@
 
 namespace {
 
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 const QString kMissingText =
     QStringLiteral(" Der er opstået en fejl. \r Der kan være en fil, der ikke blev fundet. ");
 
@@ -39,9 +32,9 @@ public:
     explicit AlarmFixture(const QDateTime &now = QDateTime(QDate(2026, 12, 10), QTime(10, 15, 30)))
     {
         platform.localTime.set(now);
-        putFile(tmp.path() + "/Alarmlydfiler/Klokkespil.wav", "RIFF");
-        putFile(tmp.path() + "/Alarmlydfiler/Zylo.wav", "RIFF");
-        putFile(tmp.path() + "/Alarmlydfiler/noter.txt", "not a sound");
+        QVERIFY(putFile(tmp.path() + "/Alarmlydfiler/Klokkespil.wav", "RIFF"));
+        QVERIFY(putFile(tmp.path() + "/Alarmlydfiler/Zylo.wav", "RIFF"));
+        QVERIFY(putFile(tmp.path() + "/Alarmlydfiler/noter.txt", "not a sound"));
         program = std::make_unique<Klokkeven>(tmp.path(), QString(), platform.services(), messages);
         main = program->vinduer().mainform;
         alarmform = program->vinduer().alarmform;
@@ -308,7 +301,7 @@ void TestAlarmWindow::unreadableFileIsReportedOnceAndTheRestLoad()
     AlarmFixture f;
     f.addAlarm(0, 11, 0);
     f.addAlarm(0, 12, 0);
-    putFile(f.main->folders().alarmDir + "0000-00-00-13-00.txt", "0000\r\n00\r\n");
+    QVERIFY(putFile(f.main->folders().alarmDir + "0000-00-00-13-00.txt", "0000\r\n00\r\n"));
     f.main->hentAlarmer();
     QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("2 aktive alarmer"));
     QVERIFY(f.main->alarmTimer->isActive());

@@ -1,4 +1,5 @@
 #include "DiskSnapshot.h"
+#include "TestFiles.h"
 #include "app/Installation.h"
 
 #include <QDir>
@@ -6,23 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestInstallation : public QObject
 {
@@ -44,10 +29,10 @@ void TestInstallation::init()
 {
     m_installed = std::make_unique<QTemporaryDir>();
     m_home = std::make_unique<QTemporaryDir>();
-    putFile(m_installed->filePath("Velkommen.rtf"), "{\\rtf1 Velkommen}");
-    putFile(m_installed->filePath("Alarmlydfiler/DingDong.wav"), "RIFF1");
-    putFile(m_installed->filePath("Alarmlydfiler/Zylo.wav"), "RIFF2");
-    putFile(m_installed->filePath("Struktur/Klokkeven/struktur.txt"), "x\r\n");
+    QVERIFY(putFile(m_installed->filePath("Velkommen.rtf"), "{\\rtf1 Velkommen}"));
+    QVERIFY(putFile(m_installed->filePath("Alarmlydfiler/DingDong.wav"), "RIFF1"));
+    QVERIFY(putFile(m_installed->filePath("Alarmlydfiler/Zylo.wav"), "RIFF2"));
+    QVERIFY(putFile(m_installed->filePath("Struktur/Klokkeven/struktur.txt"), "x\r\n"));
 }
 
 void TestInstallation::copiesMissingItems()
@@ -55,23 +40,23 @@ void TestInstallation::copiesMissingItems()
     const QString programDir = m_home->filePath("Urmappe");
     const QStringList copied = Installation::completeInstallation(m_installed->path(), programDir);
     QCOMPARE(copied, QStringList({"Alarmlydfiler", "Struktur", "Velkommen.rtf"}));
-    QCOMPARE(contents(programDir + "/Alarmlydfiler/Zylo.wav"), QByteArray("RIFF2"));
-    QCOMPARE(contents(programDir + "/Struktur/Klokkeven/struktur.txt"), QByteArray("x\r\n"));
-    QCOMPARE(contents(programDir + "/Velkommen.rtf"), QByteArray("{\\rtf1 Velkommen}"));
+    QCOMPARE(fileContents(programDir + "/Alarmlydfiler/Zylo.wav"), QByteArray("RIFF2"));
+    QCOMPARE(fileContents(programDir + "/Struktur/Klokkeven/struktur.txt"), QByteArray("x\r\n"));
+    QCOMPARE(fileContents(programDir + "/Velkommen.rtf"), QByteArray("{\\rtf1 Velkommen}"));
     QCOMPARE(QDir(programDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 3);
 }
 
 void TestInstallation::neverOverwritesWhatExists()
 {
     const QString programDir = m_home->path();
-    putFile(programDir + "/Velkommen.rtf", "mine");
+    QVERIFY(putFile(programDir + "/Velkommen.rtf", "mine"));
     // The user removed one sound: the folder is theirs and stays as it is.
-    putFile(programDir + "/Alarmlydfiler/DingDong.wav", "my own");
+    QVERIFY(putFile(programDir + "/Alarmlydfiler/DingDong.wav", "my own"));
 
     const QStringList copied = Installation::completeInstallation(m_installed->path(), programDir);
     QCOMPARE(copied, QStringList({"Struktur"}));
-    QCOMPARE(contents(programDir + "/Velkommen.rtf"), QByteArray("mine"));
-    QCOMPARE(contents(programDir + "/Alarmlydfiler/DingDong.wav"), QByteArray("my own"));
+    QCOMPARE(fileContents(programDir + "/Velkommen.rtf"), QByteArray("mine"));
+    QCOMPARE(fileContents(programDir + "/Alarmlydfiler/DingDong.wav"), QByteArray("my own"));
     QVERIFY(!QFile::exists(programDir + "/Alarmlydfiler/Zylo.wav"));
 }
 

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "app/TextListFile.h"
 #include "app/WindowOptionFile.h"
 
@@ -8,22 +9,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putContents(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestTextListFile : public QObject
 {
@@ -46,8 +32,8 @@ void TestTextListFile::writesWindows1252WithCrLfAfterEveryLine()
     QTemporaryDir tmp;
     const QString path = tmp.filePath("a.txt");
     QVERIFY(TextListFile::write(path, {"Blå æble", "", "Ø €"}));
-    QCOMPARE(contents(path), QByteArray("Bl\xe5 \xe6"
-                                        "ble\r\n\r\n\xd8 \x80\r\n"));
+    QCOMPARE(fileContents(path), QByteArray("Bl\xe5 \xe6"
+                                            "ble\r\n\r\n\xd8 \x80\r\n"));
 }
 
 void TestTextListFile::read_data()
@@ -69,7 +55,7 @@ void TestTextListFile::read()
     QFETCH(QStringList, lines);
     QTemporaryDir tmp;
     const QString path = tmp.filePath("a.txt");
-    putContents(path, bytes);
+    QVERIFY(putFile(path, bytes));
     QCOMPARE(TextListFile::read(path), std::optional<QStringList>(lines));
 }
 
@@ -96,7 +82,7 @@ void TestTextListFile::failedWriteLeavesTheOldFile()
     QTemporaryDir tmp;
     const QString path = tmp.filePath("design.txt");
     QVERIFY(TextListFile::write(path, {"old", "file"}));
-    const QByteArray before = contents(path);
+    const QByteArray before = fileContents(path);
 
     // A file size limit makes the disk "full" part-way through the write.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -110,7 +96,7 @@ void TestTextListFile::failedWriteLeavesTheOldFile()
     setrlimit(RLIMIT_FSIZE, &saved);
 
     QVERIFY(!written);
-    QCOMPARE(contents(path), before);
+    QCOMPARE(fileContents(path), before);
     QCOMPARE(QDir(tmp.path()).entryList(QDir::Files), QStringList{"design.txt"});
 }
 
@@ -144,7 +130,7 @@ void TestTextListFile::optionFile()
     QTemporaryDir tmp;
     const QString path = tmp.filePath("alarmform.txt");
     if (exists)
-        putContents(path, bytes);
+        QVERIFY(putFile(path, bytes));
     QCOMPARE(WindowOptionFile::read(path, 4), values);
 }
 

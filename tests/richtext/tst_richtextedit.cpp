@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "richtext/RichTextEdit.h"
 #include "richtext/RtfReader.h"
 
@@ -8,19 +9,6 @@
 #include <QTextCursor>
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 void select(RichTextEdit &edit, int from, int to)
 {
@@ -62,10 +50,10 @@ void TestRichTextEdit::loadAndSaveKeepTextAndFormat()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("dokument.rtf");
-    writeFile(
+    QVERIFY(putFile(
         path,
         "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl ;\\red255\\green0\\blue0;}"
-        "\\pard\\qc\\f0\\fs28\\cf1\\b Overskrift\\par\\pard\\b0\\cf0\\fs20 Bl\\'e5 tekst\\par}");
+        "\\pard\\qc\\f0\\fs28\\cf1\\b Overskrift\\par\\pard\\b0\\cf0\\fs20 Bl\\'e5 tekst\\par}"));
     RichTextEdit edit;
     QVERIFY(edit.loadFromFile(path));
     QCOMPARE(edit.toPlainText(), QStringLiteral("Overskrift\nBlå tekst"));
@@ -73,7 +61,7 @@ void TestRichTextEdit::loadAndSaveKeepTextAndFormat()
 
     const QString copy = dir.filePath("kopi.rtf");
     QVERIFY(edit.saveToFile(copy));
-    QVERIFY(fileBytes(copy).startsWith("{\\rtf1\\ansi\\ansicpg1252"));
+    QVERIFY(fileContents(copy).startsWith("{\\rtf1\\ansi\\ansicpg1252"));
     RichTextEdit again;
     QVERIFY(again.loadFromFile(copy));
     QCOMPARE(again.toPlainText(), edit.toPlainText());
@@ -95,7 +83,7 @@ void TestRichTextEdit::loadFailsOnlyWithoutFile()
     QCOMPARE(edit.toPlainText(), QStringLiteral("før"));
 
     const QString damaged = dir.filePath("skadet.rtf");
-    writeFile(damaged, "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 Hej med dig\\'f");
+    QVERIFY(putFile(damaged, "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 Hej med dig\\'f"));
     QVERIFY(edit.loadFromFile(damaged));
     QCOMPARE(edit.toPlainText(), QStringLiteral("Hej med dig"));
 }
@@ -117,7 +105,7 @@ void TestRichTextEdit::plainTextMode()
 {
     QTemporaryDir dir;
     const QString rtf = dir.filePath("a.rtf");
-    writeFile(rtf, "{\\rtf1 x}");
+    QVERIFY(putFile(rtf, "{\\rtf1 x}"));
     RichTextEdit edit;
     edit.setPlainTextMode(true);
     QVERIFY(edit.plainTextMode());
@@ -128,7 +116,7 @@ void TestRichTextEdit::plainTextMode()
     edit.setPlainText(QStringLiteral("blå\nlinje"));
     const QString txt = dir.filePath("a.txt");
     QVERIFY(edit.saveToFile(txt));
-    QCOMPARE(fileBytes(txt), QByteArray("bl\xE5\r\nlinje"));
+    QCOMPARE(fileContents(txt), QByteArray("bl\xE5\r\nlinje"));
 }
 
 void TestRichTextEdit::attributesOfSelection()
@@ -224,14 +212,14 @@ void TestRichTextEdit::paragraphIndents()
 
     QTemporaryDir dir;
     QVERIFY(edit.saveToFile(dir.filePath("d.rtf")));
-    QVERIFY(fileBytes(dir.filePath("d.rtf")).contains("\\fi-360\\li720\\ri240"));
+    QVERIFY(fileContents(dir.filePath("d.rtf")).contains("\\fi-360\\li720\\ri240"));
 }
 
 void TestRichTextEdit::modifiedFlag()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("d.rtf");
-    writeFile(path, "{\\rtf1 x}");
+    QVERIFY(putFile(path, "{\\rtf1 x}"));
     RichTextEdit edit;
     edit.setModified(true);
     QVERIFY(edit.loadFromFile(path));
