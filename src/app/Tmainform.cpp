@@ -2,6 +2,7 @@
 
 #include "alarms/AlarmFile.h"
 #include "alarms/Talarmform.h"
+#include "app/ActionIcons.h"
 #include "app/ProgramContext.h"
 #include "appearance/TColor.h"
 #include "appearance/Tegenskabsform.h"
@@ -13,13 +14,13 @@
 #include "info/Turlform.h"
 #include "platform/LocalTime.h"
 #include "platform/SoundPlayer.h"
+#include "platform/TaskbarButtons.h"
 
 #include <QAction>
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPainter>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
@@ -27,22 +28,6 @@
 namespace {
 
 constexpr int kDigitalHoejde = 49;
-
-// The program's icon: a small clock face.
-QIcon urIkon()
-{
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 2));
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(QRectF(2, 2, 28, 28));
-    painter.setPen(QPen(Qt::black, 2.5, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(16, 16), QPointF(16, 7));
-    painter.drawLine(QPointF(16, 16), QPointF(23, 16));
-    return QIcon(picture);
-}
 
 } // namespace
 
@@ -53,7 +38,7 @@ Tmainform::Tmainform(ProgramContext &context)
       m_dagensAlarmer(m_folders.alarmDir, *context.platform.localTime)
 {
     setWindowTitle(QStringLiteral("Ur"));
-    setWindowIcon(urIkon());
+    setWindowIcon(ActionIcons::rundtUr());
     QFont windowFont(QStringLiteral("Tahoma"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
@@ -87,6 +72,7 @@ Tmainform::Tmainform(ProgramContext &context)
     buildActions();
     buildPopupMenu();
     buildTrayIcon();
+    (new TaskbarButtons(*this))->setActions({aEgenskaber, aForm, aUr, aLuk});
 
     alarmTimer = new QTimer(this);
     connect(alarmTimer, &QTimer::timeout, this, &Tmainform::alarmTimerTimer);
@@ -101,10 +87,10 @@ Tmainform::Tmainform(ProgramContext &context)
     oldHeight = height();
 }
 
-QAction *Tmainform::makeAction(const QString &caption, const QString &hint,
+QAction *Tmainform::makeAction(const QString &caption, const QString &hint, const QIcon &icon,
                                const QList<QKeySequence> &shortcuts)
 {
-    auto *action = new QAction(caption, this);
+    auto *action = new QAction(icon, caption, this);
     action->setStatusTip(hint);
     action->setToolTip(hint);
     action->setShortcuts(shortcuts);
@@ -117,56 +103,59 @@ QAction *Tmainform::makeAction(const QString &caption, const QString &hint,
 void Tmainform::buildActions()
 {
     aLuk = makeAction(QStringLiteral("Luk uret"), QStringLiteral("Luk programmet: Ctrl+Q"),
-                      {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+                      ActionIcons::luk(), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
     connect(aLuk, &QAction::triggered, this, &QWidget::close);
 
     aForm = makeAction(QStringLiteral("Skjul formboks"),
-                       QStringLiteral("Vis eller skjul formboks: Ctrl+F"),
+                       QStringLiteral("Vis eller skjul formboks: Ctrl+F"), ActionIcons::form(),
                        {QKeySequence(Qt::CTRL | Qt::Key_F)});
     connect(aForm, &QAction::triggered, this, [this] { SetTransparent(!m_gennemsigtig); });
 
     aUr = makeAction(QStringLiteral("Vis digitalur"),
-                     QStringLiteral("Vis ur eller digitalur: Ctrl+U"),
+                     QStringLiteral("Vis ur eller digitalur: Ctrl+U"), ActionIcons::ur(),
                      {QKeySequence(Qt::CTRL | Qt::Key_U)});
     connect(aUr, &QAction::triggered, this, [this] { setUrtype(!m_Ur->isHidden()); });
 
     aEgenskaber = makeAction(QStringLiteral("Egenskaber..."),
                              QStringLiteral("Bestem urets egenskaber: Ctrl+E"),
-                             {QKeySequence(Qt::CTRL | Qt::Key_E)});
+                             ActionIcons::egenskaber(), {QKeySequence(Qt::CTRL | Qt::Key_E)});
     connect(aEgenskaber, &QAction::triggered, this, [this] { visEgenskaber(-1); });
 
     aRundtUr = makeAction(QStringLiteral("Rundt ur"),
                           QStringLiteral("Sæt eller fjern egenskaben rundt ur: Ctrl+R"),
-                          {QKeySequence(Qt::CTRL | Qt::Key_R)});
+                          ActionIcons::rundtUr(), {QKeySequence(Qt::CTRL | Qt::Key_R)});
     aRundtUr->setCheckable(true);
     connect(aRundtUr, &QAction::triggered, this, &Tmainform::aRundtUrExecute);
 
-    aStandardFarver = makeAction(QStringLiteral("Standard farver"),
-                                 QStringLiteral("Sæt farverne til de oprindelige farver: Ctrl+S"),
-                                 {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    aStandardFarver =
+        makeAction(QStringLiteral("Standard farver"),
+                   QStringLiteral("Sæt farverne til de oprindelige farver: Ctrl+S"),
+                   ActionIcons::standardFarver(), {QKeySequence(Qt::CTRL | Qt::Key_S)});
     connect(aStandardFarver, &QAction::triggered, this, &Tmainform::SetDefaultColors);
 
-    aStandardDim = makeAction(QStringLiteral("Standard"),
-                              QStringLiteral("Sæt dimensionerne til de oprindelige dimensioner"));
+    aStandardDim =
+        makeAction(QStringLiteral("Standard"),
+                   QStringLiteral("Sæt dimensionerne til de oprindelige dimensioner"), QIcon());
     connect(aStandardDim, &QAction::triggered, this, &Tmainform::SetDefaultDimensioner);
 
-    aPlayLydfil = makeAction(QStringLiteral("Afspil"), QStringLiteral("Afspil lydfil som test"));
+    aPlayLydfil = makeAction(QStringLiteral("Afspil"), QStringLiteral("Afspil lydfil som test"),
+                             ActionIcons::afspil());
     aPlayLydfil->setEnabled(false);
 
-    aInformation = makeAction(QStringLiteral("Information..."),
-                              QStringLiteral("Program information: F1 eller Ctrl+I"),
-                              {QKeySequence(Qt::Key_F1), QKeySequence(Qt::CTRL | Qt::Key_I)});
+    aInformation = makeAction(
+        QStringLiteral("Information..."), QStringLiteral("Program information: F1 eller Ctrl+I"),
+        ActionIcons::information(), {QKeySequence(Qt::Key_F1), QKeySequence(Qt::CTRL | Qt::Key_I)});
     connect(aInformation, &QAction::triggered, this, [this] { info(QStringLiteral("Klokkeven")); });
 
     aOpdaterAlarmer =
         makeAction(QStringLiteral("Opdater alarmer"),
                    QStringLiteral("En ny dag ved midnat: Opfrisk dagens alarmer: Ctrl+O"),
-                   {QKeySequence(Qt::CTRL | Qt::Key_O)});
+                   ActionIcons::opdaterAlarmer(), {QKeySequence(Qt::CTRL | Qt::Key_O)});
     connect(aOpdaterAlarmer, &QAction::triggered, this, &Tmainform::hentAlarmer);
 
     minimerProgram =
         makeAction(QStringLiteral("Minimer"), QStringLiteral("Minimer uret til systembakken"),
-                   {QKeySequence(Qt::CTRL | Qt::Key_M)});
+                   ActionIcons::minimer(), {QKeySequence(Qt::CTRL | Qt::Key_M)});
     connect(minimerProgram, &QAction::triggered, this, [this] {
         // Only a window in its normal state goes to the tray.
         if (windowState() == Qt::WindowNoState)
@@ -199,6 +188,9 @@ void Tmainform::buildPopupMenu()
     for (const char *name : {"Normalur", "Gennemsigtigt ur", "Øjet", "Bananen", "Blomsten",
                              "Luppen", "Solen", "Æblet"})
         mUr.append(designs->addAction(QString::fromUtf8(name)));
+    // The designs are chosen on the properties window's clock page.
+    for (QAction *design : std::as_const(mUr))
+        connect(design, &QAction::triggered, this, [this] { visEgenskaber(0); });
     m_PopupMenu->addAction(aRundtUr);
     m_PopupMenu->addAction(aEgenskaber);
     m_PopupMenu->addSeparator();

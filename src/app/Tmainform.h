@@ -89,7 +89,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QAction *makeAction(const QString &caption, const QString &hint,
+    QAction *makeAction(const QString &caption, const QString &hint, const QIcon &icon,
                         const QList<QKeySequence> &shortcuts = {});
     void buildActions();
     void buildPopupMenu();

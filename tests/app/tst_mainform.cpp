@@ -2,6 +2,7 @@
 #include "alarms/Talarmform.h"
 #include "app/Klokkeven.h"
 #include "app/Tmainform.h"
+#include "appearance/Tegenskabsform.h"
 #include "clock/TStopUr.h"
 #include "clock/TUr.h"
 #include "platform/fake/FakePlatform.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +39,8 @@ private Q_SLOTS:
     void actions_data();
     void actions();
     void popupMenuOrder();
+    void menuEntriesOpenTheirPages_data();
+    void menuEntriesOpenTheirPages();
     void defaultColoursAndDimensions();
     void ctrlUTwiceRestoresTheHeight();
     void digitalViewStays49HighThroughCtrlF();
@@ -127,6 +131,7 @@ void TestMainform::actions()
     for (const QKeySequence &key : action->shortcuts())
         keys << key.toString();
     QCOMPARE(keys.join("; "), shortcuts);
+    QCOMPARE(action->icon().isNull(), name == "aStandardDim");
 }
 
 void TestMainform::popupMenuOrder()
@@ -149,6 +154,37 @@ void TestMainform::popupMenuOrder()
         designs << item->text();
     QCOMPARE(designs, QStringList({"Normalur", "Gennemsigtigt ur", "Øjet", "Bananen", "Blomsten",
                                    "Luppen", "Solen", "Æblet"}));
+}
+
+void TestMainform::menuEntriesOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("page");
+    QTest::newRow("aktive alarmer") << "mAktiveAlarmer" << 2;
+    QTest::newRow("Ny alarm") << "mInsertAlarm" << 3;
+    QTest::newRow("Se alarmer") << "mSeAlarmer" << 2;
+    QTest::newRow("a design") << "Bananen" << 0;
+}
+
+void TestMainform::menuEntriesOpenTheirPages()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, page);
+    MainformFixture f;
+    Tegenskabsform *egenskabsform = f.program.vinduer().egenskabsform;
+    egenskabsform->egenskabsBog()->setCurrentIndex(5);
+    const QMap<QString, QAction *> entries{{"mAktiveAlarmer", f.main->mAktiveAlarmer},
+                                           {"mInsertAlarm", f.main->mInsertAlarm},
+                                           {"mSeAlarmer", f.main->mSeAlarmer},
+                                           {"Bananen", f.main->mUr.at(3)}};
+    entries.value(entry)->trigger();
+    QVERIFY(egenskabsform->isVisible());
+    QCOMPARE(egenskabsform->egenskabsBog()->currentIndex(), page);
+    // "Egenskaber..." keeps the page it last had.
+    egenskabsform->hide();
+    f.main->aEgenskaber->trigger();
+    QVERIFY(egenskabsform->isVisible());
+    QCOMPARE(egenskabsform->egenskabsBog()->currentIndex(), page);
 }
 
 void TestMainform::defaultColoursAndDimensions()
