@@ -271,6 +271,11 @@ void Tmainform::SetTransparent(bool gennemsigtig)
     m_gennemsigtig = gennemsigtig;
     const bool wasVisible = isVisible();
     setWindowFlag(Qt::FramelessWindowHint, gennemsigtig);
+    // Smoothed letters would blend into the key colour and show as a fringe
+    // on the desktop; see-through, the digits are drawn crisp.
+    QFont digitalFont = m_StopUr->font();
+    digitalFont.setStyleStrategy(gennemsigtig ? QFont::NoAntialias : QFont::PreferDefault);
+    m_StopUr->setFont(digitalFont);
     aForm->setText(gennemsigtig ? QStringLiteral("Vis formboks")
                                 : QStringLiteral("Skjul formboks"));
     if (m_Ur->isHidden())

@@ -48,6 +48,7 @@ private Q_SLOTS:
     void ctrlRTurnsRoundOnAndOff();
     void ctrlSRestoresTheColoursAtOnce();
     void seeThroughShowsTheDesktopWhereTheWindowColourIs();
+    void seeThroughDigitsCarryNoFringe();
     void minimiseWhenMaximisedDoesNothing();
     void minimiseWithoutTrayMinimisesNormally();
     void trayClickBringsTheWindowBack();
@@ -300,15 +301,35 @@ void TestMainform::seeThroughShowsTheDesktopWhereTheWindowColourIs()
     QVERIFY(!shown.contains(QPoint(198, 198)));
     QVERIFY(shown.contains(QPoint(100, 100)));
     QVERIFY(shown.contains(QPoint(100, 5)));
-    // Nothing the window shows is left in the window colour.
+    // What shows is drawn in the clock's own colours only: no pixel left in
+    // the window colour, and no blend of it at the edges.
     const QImage picture = f.main->grab().toImage();
-    const QRgb key = f.main->palette().color(QPalette::Window).rgb();
+    const QSet<QRgb> colours{qRgb(0xC0, 0xC0, 0xC0), qRgb(0xFF, 0xFF, 0xFF), qRgb(0, 0, 0),
+                             qRgb(0x80, 0x80, 0x80), qRgb(0xA0, 0xA0, 0xA4)};
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             if (shown.contains(QPoint(x, y)))
-                QVERIFY(picture.pixel(x, y) != key);
+                QVERIFY2(colours.contains(picture.pixel(x, y) | 0xFF000000),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
     f.main->SetTransparent(false);
     QVERIFY(f.main->mask().isEmpty());
+}
+
+void TestMainform::seeThroughDigitsCarryNoFringe()
+{
+    MainformFixture f;
+    f.main->setUrtype(true);
+    f.main->SetTransparent(true);
+    QTest::qWait(20);
+    const QRegion shown = f.main->mask();
+    QVERIFY(!shown.isEmpty());
+    // What shows of the digital view is the digits themselves, no blend
+    // of them with the window colour.
+    const QImage picture = f.main->grab().toImage();
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (shown.contains(QPoint(x, y)))
+                QCOMPARE(QColor(picture.pixel(x, y)), QColor(Qt::white));
 }
 
 void TestMainform::minimiseWhenMaximisedDoesNothing()
