@@ -95,7 +95,9 @@ private Q_SLOTS:
     void testPlaysAreHeardOnce();
     void firingShowsPlaysAndDeletesADatedAlarm();
     void missingTextGivesNoSoundButDeletesTheDatedAlarm();
-    void soundIndexThatNoLongerExistsPlaysNothing();
+    void alarmWithoutASoundPlaysNothing_data();
+    void alarmWithoutASoundPlaysNothing();
+    void missingSoundFolderLeavesNoSound();
     void alarmsOfOneMinuteSoundOneAfterTheOther();
     void unreadableFileIsReportedOnceAndTheRestLoad();
     void dailyAlarmFiresAgainTheNextDay();
@@ -256,17 +258,42 @@ void TestAlarmWindow::missingTextGivesNoSoundButDeletesTheDatedAlarm()
     QVERIFY(!QFile::exists(a.filnavn));
 }
 
-void TestAlarmWindow::soundIndexThatNoLongerExistsPlaysNothing()
+void TestAlarmWindow::alarmWithoutASoundPlaysNothing_data()
 {
+    QTest::addColumn<int>("lyd");
+    QTest::addColumn<int>("gentagelse");
+    QTest::newRow("Ingen alarmlyd") << 0 << 2;
+    QTest::newRow("no entry chosen") << -1 << 2;
+    QTest::newRow("index no longer there") << 9 << 2;
+    QTest::newRow("no repetitions") << 1 << 0;
+}
+
+void TestAlarmWindow::alarmWithoutASoundPlaysNothing()
+{
+    QFETCH(int, lyd);
+    QFETCH(int, gentagelse);
     AlarmFixture f;
-    const TAlarmRecord daily = f.addAlarm(0, 10, 15, 9, 2);
+    const TAlarmRecord daily = f.addAlarm(0, 10, 15, lyd, gentagelse);
     f.main->hentAlarmer();
     f.main->alarmTimerTimer();
     QVERIFY(f.alarmform->isVisible());
     QVERIFY(f.platform.soundPlayer.plays.isEmpty());
-    // A daily alarm keeps its files.
+    // A daily alarm keeps its files, and the next alarm may fire.
     QVERIFY(QFile::exists(daily.filnavn));
     QVERIFY(!f.main->dagensAlarmer().firing());
+}
+
+void TestAlarmWindow::missingSoundFolderLeavesNoSound()
+{
+    QTemporaryDir tmp;
+    FakePlatform platform;
+    RecordingMessages messages;
+    Klokkeven program(tmp.path(), QString(), platform.services(), messages);
+    Tegenskabsform *egenskabsform = program.vinduer().egenskabsform;
+    QCOMPARE(egenskabsform->lydfilBox()->count(), 1);
+    QCOMPARE(egenskabsform->lydfilBox()->item(0)->text(), QStringLiteral("Ingen alarmlyd"));
+    QCOMPARE(egenskabsform->cbLydfiler()->count(), 1);
+    QVERIFY(messages.informations.isEmpty());
 }
 
 void TestAlarmWindow::alarmsOfOneMinuteSoundOneAfterTheOther()
