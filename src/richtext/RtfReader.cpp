@@ -474,6 +474,7 @@ private:
     void applyParagraph();
     void finishPicture();
     QTextCharFormat charFormat(const CharState &ch);
+    const FontInfo *fontInfo(int number) const;
     int currentCodepage() const;
     QStringDecoder &decoder(int codepage);
 
@@ -1092,12 +1093,22 @@ void Reader::hexByte(unsigned char byte)
         m_marker += QChar(byte);
 }
 
+const FontInfo *Reader::fontInfo(int number) const
+{
+    // A number missing from the font table (damaged files, or a font that
+    // is only defined further on) means the default font, as in the
+    // rich-edit control, rather than whatever face Qt would fall back to.
+    auto it = m_fonts.constFind(number < 0 ? m_defaultFont : number);
+    if (it == m_fonts.cend())
+        it = m_fonts.constFind(m_defaultFont);
+    return it == m_fonts.cend() ? nullptr : &*it;
+}
+
 int Reader::currentCodepage() const
 {
-    const int font = m_state.ch.font < 0 ? m_defaultFont : m_state.ch.font;
-    const auto it = m_fonts.constFind(font);
-    if (it != m_fonts.cend() && it->codepage != 0)
-        return it->codepage;
+    const FontInfo *font = fontInfo(m_state.ch.font);
+    if (font && font->codepage != 0)
+        return font->codepage;
     return m_ansiCodepage;
 }
 
@@ -1155,8 +1166,8 @@ QTextCharFormat Reader::charFormat(const CharState &ch)
         if (state == ch)
             return format;
     QTextCharFormat f;
-    const auto font = m_fonts.constFind(ch.font < 0 ? m_defaultFont : ch.font);
-    if (font != m_fonts.cend() && !font->name.isEmpty())
+    const FontInfo *font = fontInfo(ch.font);
+    if (font && !font->name.isEmpty())
         f.setFontFamilies(QStringList{font->name});
     f.setFontPointSize(ch.halfPoints / 2.0);
     if (ch.bold)

@@ -148,6 +148,8 @@ void TestRtfReader::text_data()
     row("document code page 1251", "{\\rtf1\\ansi\\ansicpg1251 \\'c0}", QStringLiteral("\u0410"));
     row("font charset 204", "{\\rtf1{\\fonttbl{\\f0\\fcharset204 X;}}\\f0 \\'c0}",
         QStringLiteral("\u0410"));
+    row("a font missing from the table reads in the default font's code page",
+        "{\\rtf1\\deff0{\\fonttbl{\\f0\\fcharset204 X;}}\\f3 \\'c0}", QStringLiteral("\u0410"));
     row("Shift-JIS pair", "{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset128 MS;}}\\f0 \\'82\\'a0}",
         QStringLiteral("\u3042"));
     row("\\u skips one", "{\\rtf1\\uc1\\u229?x}", QStringLiteral("\u00E5x"));
@@ -220,9 +222,9 @@ void TestRtfReader::characterAttributes()
     readRtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}"
             "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
             "\\f0\\fs20 a\\b b\\b0\\i c\\i0\\ul d\\ulnone\\strike e\\strike0\\cf1 f\\cf0"
-            "\\highlight2 g\\highlight0\\f1\\fs31 h{\\b i}j\\plain k}",
+            "\\highlight2 g\\highlight0\\f1\\fs31 h{\\b i}j\\plain k\\f7 l}",
             doc);
-    QCOMPARE(doc.toPlainText(), QStringLiteral("abcdefghijk"));
+    QCOMPARE(doc.toPlainText(), QStringLiteral("abcdefghijkl"));
     const QTextCharFormat a = formatAt(doc, 0);
     QCOMPARE(a.fontFamilies().toStringList(), QStringList{"Arial"});
     QCOMPARE(a.fontPointSize(), 10.0);
@@ -245,6 +247,8 @@ void TestRtfReader::characterAttributes()
     const QTextCharFormat k = formatAt(doc, 10);
     QCOMPARE(k.fontFamilies().toStringList(), QStringList{"Arial"}); // \plain: default font
     QCOMPARE(k.fontPointSize(), 12.0);
+    // A font number the table does not hold: the default font, not Qt's.
+    QCOMPARE(formatAt(doc, 11).fontFamilies().toStringList(), QStringList{"Arial"});
 }
 
 void TestRtfReader::paragraphAttributes()
