@@ -53,9 +53,6 @@ Tmainform::Tmainform(ProgramContext &context)
     QFont digitalFont(QStringLiteral("Tahoma"));
     digitalFont.setPixelSize(32);
     m_StopUr->setFont(digitalFont);
-    QPalette digitalPalette = m_StopUr->palette();
-    digitalPalette.setColor(QPalette::WindowText, Qt::white);
-    m_StopUr->setPalette(digitalPalette);
     m_StopUr->SetColor(clBtnFace);
     m_StopUr->SetFeltFarve(clBtnFace);
     m_StopUr->GrundRamme().SetBredde(0);
