@@ -1,5 +1,6 @@
 #include "dialogs/TspmForm.h"
 
+#include "app/WindowGeometry.h"
 #include "dialogs/DialogSymbol.h"
 
 #include <QFileInfo>
@@ -8,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TspmForm::TspmForm(QWidget *parent) : QDialog(parent)
@@ -104,10 +104,6 @@ void TspmForm::reject()
 
 void TspmForm::showEvent(QShowEvent *event)
 {
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    WindowGeometry::centreOnScreen(*this);
     QDialog::showEvent(event);
 }
