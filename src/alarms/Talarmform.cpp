@@ -1,8 +1,5 @@
 #include "alarms/Talarmform.h"
 
-#include "app/DataFolders.h"
-#include "app/ProgramContext.h"
-#include "app/Tmainform.h"
 #include "app/WindowGeometry.h"
 #include "dialogs/Messages.h"
 #include "platform/SoundPlayer.h"
@@ -23,7 +20,9 @@ constexpr double kFoersteLinjeIndrykning = 6.0 * 96.0 / 72.0;
 
 } // namespace
 
-Talarmform::Talarmform(ProgramContext &context) : m_context(context)
+Talarmform::Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer, Messages &messages,
+                       QMenu *popupMenu)
+    : optFilnavn(optFilnavn), m_messages(messages)
 {
     setWindowTitle(QStringLiteral("Ur"));
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
@@ -47,7 +46,7 @@ Talarmform::Talarmform(ProgramContext &context) : m_context(context)
     bar->addWidget(m_lukKnap);
     connect(m_lukKnap, &QPushButton::clicked, this, &Talarmform::lukKnapClick);
     // Closing the window, by "Luk" or otherwise, silences the alarm.
-    connect(this, &Talarmform::lukket, context.platform.soundPlayer, &SoundPlayer::stop);
+    connect(this, &Talarmform::lukket, &soundPlayer, &SoundPlayer::stop);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -56,16 +55,12 @@ Talarmform::Talarmform(ProgramContext &context) : m_context(context)
     layout->addWidget(knapPanel);
 
     // The main window's pop-up menu serves here too.
-    Tmainform *mainform = context.vinduer.mainform;
     setContextMenuPolicy(Qt::CustomContextMenu);
     m_Memo->setContextMenuPolicy(Qt::CustomContextMenu);
     for (QWidget *area : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_Memo)})
         connect(area, &QWidget::customContextMenuRequested, this,
-                [mainform, area](const QPoint &at) {
-                    mainform->PopupMenu()->popup(area->mapToGlobal(at));
-                });
+                [popupMenu, area](const QPoint &at) { popupMenu->popup(area->mapToGlobal(at)); });
 
-    optFilnavn = mainform->folders().optFile(QStringLiteral("alarmform.txt"));
     hentOpt();
 }
 
@@ -74,7 +69,7 @@ bool Talarmform::showAlarm(const QString &aCaption, const QString &aFilename)
     show();
     raise();
     if (!m_Memo->loadFromFile(aFilename)) {
-        m_context.messages->information(QStringLiteral(
+        m_messages.information(QStringLiteral(
             " Der er opstået en fejl. \r Der kan være en fil, der ikke blev fundet. "));
         close();
         return false;

@@ -2,9 +2,11 @@
 
 #include <QWidget>
 
+class Messages;
+class QMenu;
 class QPushButton;
 class RichTextEdit;
-struct ProgramContext;
+class SoundPlayer;
 
 // The alarm window: the heading and formatted text of an alarm that fires.
 // It is created once, hidden, and reused for every alarm.
@@ -13,7 +15,10 @@ class Talarmform : public QWidget
     Q_OBJECT
 
 public:
-    explicit Talarmform(ProgramContext &context);
+    // popupMenu, the main window's pop-up menu, serves on the window too; the
+    // window stops the player's sound when it closes.
+    Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer, Messages &messages,
+               QMenu *popupMenu);
 
     // Shows the window with the caption and the rich text of the file; false
     // (after telling the user) when the text could not be loaded.
@@ -36,7 +41,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    ProgramContext &m_context;
+    Messages &m_messages;
     RichTextEdit *m_Memo;
     QPushButton *m_lukKnap;
 };

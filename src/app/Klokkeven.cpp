@@ -30,6 +30,9 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
     m_context.platform = platform;
     m_context.messages = &messages;
     Vinduer &v = m_context.vinduer;
+    const auto optFile = [&v](const char *name) {
+        return v.mainform->folders().optFile(QString::fromLatin1(name));
+    };
 
     // The main window comes first: every later window reads its data paths.
     v.mainform = own<Tmainform>(m_context);
@@ -39,7 +42,8 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
         {
             {QStringLiteral("alarmform"),
              [&] {
-                 v.alarmform = own<Talarmform>(m_context);
+                 v.alarmform = own<Talarmform>(optFile("alarmform.txt"), *platform.soundPlayer,
+                                               messages, v.mainform->PopupMenu());
              }},
             {QStringLiteral("egenskabsform"),
              [&] {
@@ -55,11 +59,11 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
              }},
             {QStringLiteral("urlform"),
              [&] {
-                 v.urlform = own<Turlform>(m_context);
+                 v.urlform = own<Turlform>(optFile("urlboks.txt"));
              }},
             {QStringLiteral("infoform"),
              [&] {
-                 v.infoform = own<Tinfoform>(m_context);
+                 v.infoform = own<Tinfoform>(optFile("information.txt"));
              }},
             {QStringLiteral("editform"),
              [&] {
@@ -67,7 +71,7 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
              }},
             {QStringLiteral("tekstform"),
              [&] {
-                 v.tekstform = own<Ttekstform>(m_context);
+                 v.tekstform = own<Ttekstform>(optFile("tekstform.txt"));
              }},
             {QStringLiteral("infform"),
              [&] {

@@ -1,15 +1,11 @@
 #include "calendar/Ttekstform.h"
 
-#include "app/DataFolders.h"
-#include "app/ProgramContext.h"
-#include "app/Tmainform.h"
 #include "app/WindowGeometry.h"
 
-Ttekstform::Ttekstform(ProgramContext &context)
+Ttekstform::Ttekstform(const QString &optFilnavn) : optFilnavn(optFilnavn)
 {
     setWindowFlags(Qt::Window);
     resize(548, 299);
-    optFilnavn = context.vinduer.mainform->folders().optFile(QStringLiteral("tekstform.txt"));
     hentOpt();
 }
 

@@ -2,15 +2,13 @@
 
 #include <QWidget>
 
-struct ProgramContext;
-
 // The document viewer: reads the calendar documents of a date one by one.
 class Ttekstform : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Ttekstform(ProgramContext &context);
+    explicit Ttekstform(const QString &optFilnavn);
 
     void gemOpt();
     void hentOpt();

@@ -1,8 +1,5 @@
 #include "info/Tinfoform.h"
 
-#include "app/DataFolders.h"
-#include "app/ProgramContext.h"
-#include "app/Tmainform.h"
 #include "app/WindowGeometry.h"
 
 #include <QHBoxLayout>
@@ -11,7 +8,7 @@ namespace {
 constexpr int kVenstrePanelBredde = 250;
 }
 
-Tinfoform::Tinfoform(ProgramContext &context)
+Tinfoform::Tinfoform(const QString &optFilnavn) : optFilnavn(optFilnavn)
 {
     setWindowFlags(Qt::Window);
     m_venstrePanel = new QWidget(this);
@@ -21,7 +18,6 @@ Tinfoform::Tinfoform(ProgramContext &context)
     layout->addWidget(m_venstrePanel);
     layout->addStretch(1);
 
-    optFilnavn = context.vinduer.mainform->folders().optFile(QStringLiteral("information.txt"));
     hentOpt();
 }
 

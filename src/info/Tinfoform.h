@@ -2,15 +2,13 @@
 
 #include <QWidget>
 
-struct ProgramContext;
-
 // The information window: the tree of information pages and the page view.
 class Tinfoform : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Tinfoform(ProgramContext &context);
+    explicit Tinfoform(const QString &optFilnavn);
 
     void gemOpt();
     void hentOpt();

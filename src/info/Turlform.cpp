@@ -1,17 +1,13 @@
 #include "info/Turlform.h"
 
-#include "app/DataFolders.h"
-#include "app/ProgramContext.h"
-#include "app/Tmainform.h"
 #include "app/WindowOptionFile.h"
 
-Turlform::Turlform(ProgramContext &context)
+Turlform::Turlform(const QString &optfilnavn) : optfilnavn(optfilnavn)
 {
     setWindowTitle(QStringLiteral("Urlboks"));
     setWindowFlags(Qt::Window);
     setMinimumSize(300, 200);
     resize(451, 338);
-    optfilnavn = context.vinduer.mainform->folders().optFile(QStringLiteral("urlboks.txt"));
     hentOpt();
 }
 

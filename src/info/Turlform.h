@@ -2,15 +2,13 @@
 
 #include <QWidget>
 
-struct ProgramContext;
-
 // The URL list: the information window's page history.
 class Turlform : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Turlform(ProgramContext &context);
+    explicit Turlform(const QString &optfilnavn);
 
     void gemOpt();
     void hentOpt();
