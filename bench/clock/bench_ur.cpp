@@ -17,21 +17,8 @@ namespace {
 // The clock with the main window's standard design.
 void standard(TUr &ur)
 {
-    ur.SetColorBaggrund(clBtnFace);
-    ur.SetColorYdre(0xC0C0C0);
-    ur.SetColorIndre(0xFFFFFF);
-    ur.SetColorSkive(0xFFFFFF);
-    ur.SetColorTegn(0x000000);
-    ur.SetColorViserT(0x808080);
-    ur.SetColorViserM(0x808080);
-    ur.SetColorViserS(0xA4A0A0);
-    ur.SetMellemrum(10);
-    ur.SetUrAfstand(1);
-    ur.SetTegnBredde(16);
-    ur.SetTegnTykkelse(2);
-    ur.SetViserTime(6);
-    ur.SetViserMin(4);
-    ur.SetViserSek(3);
+    ur.SetFarver(UrFarver());
+    ur.SetDimensioner(UrDimensioner());
 }
 
 // Times the paint events alone, apart from getting the picture to the display.

@@ -2,6 +2,7 @@
 
 #include "alarms/Talarmform.h"
 #include "app/CreationSteps.h"
+#include "app/Hints.h"
 #include "app/Installation.h"
 #include "app/Tmainform.h"
 #include "appearance/Tegenskabsform.h"
@@ -23,31 +24,30 @@ template <typename Window, typename... Args> Window *Klokkeven::own(Args &&...ar
 
 Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir, Platform platform,
                      Messages &messages)
+    : m_hints(std::make_unique<Hints>())
 {
     Installation::completeInstallation(installedDataDir, programDir);
+    Vinduer &v = m_vinduer;
 
-    m_context.programDir = programDir;
-    m_context.platform = platform;
-    m_context.messages = &messages;
-    Vinduer &v = m_context.vinduer;
-    const auto optFile = [&v](const char *name) {
-        return v.mainform->folders().optFile(QString::fromLatin1(name));
+    // The main window comes first: it computes every data path.
+    v.mainform = own<Tmainform>(programDir, platform, messages);
+    Tmainform &main = *v.mainform;
+    const DataFolders &folders = main.folders();
+    const auto optFile = [&folders](const char *name) {
+        return folders.optFile(QString::fromLatin1(name));
     };
-
-    // The main window comes first: every later window reads its data paths.
-    v.mainform = own<Tmainform>(m_context);
-    connect(v.mainform, &Tmainform::lukket, this, &Klokkeven::finished);
 
     runCreationSteps(
         {
             {QStringLiteral("alarmform"),
              [&] {
                  v.alarmform = own<Talarmform>(optFile("alarmform.txt"), *platform.soundPlayer,
-                                               messages, v.mainform->PopupMenu());
+                                               messages, main.PopupMenu());
              }},
             {QStringLiteral("egenskabsform"),
              [&] {
-                 v.egenskabsform = own<Tegenskabsform>(m_context);
+                 v.egenskabsform = own<Tegenskabsform>(folders.filnavnDesign, main, main.lydListe(),
+                                                       *platform.soundPlayer, *m_hints);
              }},
             {QStringLiteral("gemhentform"),
              [&] {
@@ -79,6 +79,7 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
              }},
         },
         messages);
+    wire();
 }
 
 Klokkeven::~Klokkeven()
@@ -88,7 +89,46 @@ Klokkeven::~Klokkeven()
         m_windows.pop_back();
 }
 
+void Klokkeven::wire()
+{
+    const Vinduer &v = m_vinduer;
+    Tmainform *main = v.mainform;
+    main->setAlarmform(v.alarmform);
+    connect(main, &Tmainform::lukkes, this, &Klokkeven::gemVinduer);
+    connect(main, &Tmainform::lukket, this, &Klokkeven::finished);
+    if (Tegenskabsform *egenskabsform = v.egenskabsform)
+        connect(main, &Tmainform::egenskaberOensket, egenskabsform, &Tegenskabsform::visSide);
+    if (Tinfoform *infoform = v.infoform)
+        connect(main, &Tmainform::infoOensket, infoform, [infoform] {
+            infoform->show();
+            infoform->raise();
+        });
+    // Going to the tray closes the windows that would stand alone on the desktop.
+    connect(main, &Tmainform::minimeres, this, [v] {
+        for (QWidget *window :
+             {static_cast<QWidget *>(v.egenskabsform), static_cast<QWidget *>(v.infoform),
+              static_cast<QWidget *>(v.alarmform)})
+            if (window && window->isVisible())
+                window->close();
+    });
+}
+
+void Klokkeven::gemVinduer()
+{
+    const Vinduer &v = m_vinduer;
+    if (v.egenskabsform)
+        v.egenskabsform->optGem();
+    if (v.infoform)
+        v.infoform->gemOpt();
+    if (v.urlform)
+        v.urlform->gemOpt();
+    if (v.tekstform)
+        v.tekstform->gemOpt();
+    if (v.alarmform)
+        v.alarmform->gemOpt();
+}
+
 void Klokkeven::show()
 {
-    m_context.vinduer.mainform->show();
+    m_vinduer.mainform->show();
 }

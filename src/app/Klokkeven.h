@@ -1,15 +1,45 @@
 #pragma once
 
-#include "app/ProgramContext.h"
+#include "platform/Platform.h"
 
 #include <QObject>
 #include <QWidget>
 #include <memory>
 #include <vector>
 
-// The program: creates the ten windows in their order, owns them, and hands
-// each the others it needs. A test can build it on a data folder of its own,
-// run it, close it and build it again in the same process.
+class Hints;
+class Messages;
+class Talarmform;
+class Teditform;
+class Tegenskabsform;
+class Tgemhentform;
+class Tinfoform;
+class Tinfform;
+class Tmainform;
+class TspmForm;
+class Ttekstform;
+class Turlform;
+
+// The ten windows, in the order the program creates them. A window that has
+// not been created (yet, or because its creation failed) is null.
+struct Vinduer
+{
+    Tmainform *mainform = nullptr;
+    Talarmform *alarmform = nullptr;
+    Tegenskabsform *egenskabsform = nullptr;
+    Tgemhentform *gemhentform = nullptr;
+    TspmForm *spmForm = nullptr;
+    Turlform *urlform = nullptr;
+    Tinfoform *infoform = nullptr;
+    Teditform *editform = nullptr;
+    Ttekstform *tekstform = nullptr;
+    Tinfform *infform = nullptr;
+};
+
+// The program: creates the ten windows in their order, owns them, hands each
+// what it uses and wires the calls between them once. A test can build it on
+// a data folder of its own, run it, close it and build it again in the same
+// process.
 class Klokkeven : public QObject
 {
     Q_OBJECT
@@ -21,7 +51,7 @@ public:
               Messages &messages);
     ~Klokkeven() override;
 
-    const Vinduer &vinduer() const { return m_context.vinduer; }
+    const Vinduer &vinduer() const { return m_vinduer; }
 
     // Shows the main window; its first showing runs the start-up steps.
     void show();
@@ -32,7 +62,11 @@ Q_SIGNALS:
 
 private:
     template <typename Window, typename... Args> Window *own(Args &&...args);
+    void wire();
+    // The close steps after the main window's own, in their order.
+    void gemVinduer();
 
-    ProgramContext m_context;
+    std::unique_ptr<Hints> m_hints;
+    Vinduer m_vinduer;
     std::vector<std::unique_ptr<QWidget>> m_windows;
 };

@@ -3,15 +3,10 @@
 #include "alarms/AlarmFile.h"
 #include "alarms/Talarmform.h"
 #include "app/ActionIcons.h"
-#include "app/ProgramContext.h"
 #include "appearance/TColor.h"
-#include "appearance/Tegenskabsform.h"
-#include "calendar/Ttekstform.h"
 #include "clock/TStopUr.h"
 #include "clock/TUr.h"
 #include "dialogs/Messages.h"
-#include "info/Tinfoform.h"
-#include "info/Turlform.h"
 #include "platform/LocalTime.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TaskbarButtons.h"
@@ -22,7 +17,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QSystemTrayIcon>
-#include <QTabWidget>
 #include <QTimer>
 
 namespace {
@@ -31,11 +25,10 @@ constexpr int kDigitalHoejde = 49;
 
 } // namespace
 
-Tmainform::Tmainform(ProgramContext &context)
-    : m_context(context),
-      m_folders(DataFolders(context.programDir,
-                            DataFolders::GetUserFromWindows(*context.platform.userName))),
-      m_dagensAlarmer(m_folders.alarmDir, *context.platform.localTime)
+Tmainform::Tmainform(const QString &programDir, const Platform &platform, Messages &messages)
+    : m_platform(platform), m_messages(messages),
+      m_folders(programDir, DataFolders::GetUserFromWindows(*platform.userName)),
+      m_dagensAlarmer(m_folders.alarmDir, *platform.localTime), m_lydListe(m_folders.LydDir)
 {
     setWindowTitle(QStringLiteral("Ur"));
     setWindowIcon(ActionIcons::rundtUr());
@@ -48,8 +41,8 @@ Tmainform::Tmainform(ProgramContext &context)
     setAutoFillBackground(true);
     resize(380, 427);
 
-    m_Ur = new TUr(*context.platform.localTime, this);
-    m_StopUr = new TStopUr(*context.platform.localTime, this);
+    m_Ur = new TUr(*platform.localTime, this);
+    m_StopUr = new TStopUr(*platform.localTime, this);
     QFont digitalFont(QStringLiteral("Tahoma"));
     digitalFont.setPixelSize(32);
     m_StopUr->setFont(digitalFont);
@@ -69,19 +62,21 @@ Tmainform::Tmainform(ProgramContext &context)
     buildActions();
     buildPopupMenu();
     buildTrayIcon();
-    (new TaskbarButtons(*this))->setActions({aEgenskaber, aForm, aUr, aLuk});
+    const UrHandlinger &h = m_handlinger;
+    (new TaskbarButtons(*this))->setActions({h.aEgenskaber, h.aForm, h.aUr, h.aLuk});
 
-    alarmTimer = new QTimer(this);
-    connect(alarmTimer, &QTimer::timeout, this, &Tmainform::alarmTimerTimer);
+    m_lydListe.hent();
+    m_alarmTimer = new QTimer(this);
+    connect(m_alarmTimer, &QTimer::timeout, this, &Tmainform::alarmTimerTimer);
     // The firing of an alarm lasts as long as its sound.
-    connect(context.platform.soundPlayer, &SoundPlayer::finished, this,
+    connect(platform.soundPlayer, &SoundPlayer::finished, this,
             [this] { m_dagensAlarmer.setFiring(false); });
 
     SetDefaultColors();
     SetDefaultDimensioner();
     SetTransparent(false);
     m_opstart = true;
-    oldHeight = height();
+    m_oldHeight = height();
 }
 
 QAction *Tmainform::makeAction(const QString &caption, const QString &hint, const QIcon &icon,
@@ -99,61 +94,64 @@ QAction *Tmainform::makeAction(const QString &caption, const QString &hint, cons
 
 void Tmainform::buildActions()
 {
-    aLuk = makeAction(QStringLiteral("Luk uret"), QStringLiteral("Luk programmet: Ctrl+Q"),
-                      ActionIcons::luk(), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
-    connect(aLuk, &QAction::triggered, this, &QWidget::close);
+    UrHandlinger &h = m_handlinger;
+    h.aLuk = makeAction(QStringLiteral("Luk uret"), QStringLiteral("Luk programmet: Ctrl+Q"),
+                        ActionIcons::luk(), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    connect(h.aLuk, &QAction::triggered, this, &QWidget::close);
 
-    aForm = makeAction(QStringLiteral("Skjul formboks"),
-                       QStringLiteral("Vis eller skjul formboks: Ctrl+F"), ActionIcons::form(),
-                       {QKeySequence(Qt::CTRL | Qt::Key_F)});
-    connect(aForm, &QAction::triggered, this, [this] { SetTransparent(!m_gennemsigtig); });
+    h.aForm = makeAction(QStringLiteral("Skjul formboks"),
+                         QStringLiteral("Vis eller skjul formboks: Ctrl+F"), ActionIcons::form(),
+                         {QKeySequence(Qt::CTRL | Qt::Key_F)});
+    connect(h.aForm, &QAction::triggered, this, [this] { SetTransparent(!m_gennemsigtig); });
 
-    aUr = makeAction(QStringLiteral("Vis digitalur"),
-                     QStringLiteral("Vis ur eller digitalur: Ctrl+U"), ActionIcons::ur(),
-                     {QKeySequence(Qt::CTRL | Qt::Key_U)});
-    connect(aUr, &QAction::triggered, this, [this] { setUrtype(!m_Ur->isHidden()); });
+    h.aUr = makeAction(QStringLiteral("Vis digitalur"),
+                       QStringLiteral("Vis ur eller digitalur: Ctrl+U"), ActionIcons::ur(),
+                       {QKeySequence(Qt::CTRL | Qt::Key_U)});
+    connect(h.aUr, &QAction::triggered, this, [this] { setUrtype(!m_Ur->isHidden()); });
 
-    aEgenskaber = makeAction(QStringLiteral("Egenskaber..."),
-                             QStringLiteral("Bestem urets egenskaber: Ctrl+E"),
-                             ActionIcons::egenskaber(), {QKeySequence(Qt::CTRL | Qt::Key_E)});
-    connect(aEgenskaber, &QAction::triggered, this, [this] { visEgenskaber(-1); });
+    h.aEgenskaber = makeAction(QStringLiteral("Egenskaber..."),
+                               QStringLiteral("Bestem urets egenskaber: Ctrl+E"),
+                               ActionIcons::egenskaber(), {QKeySequence(Qt::CTRL | Qt::Key_E)});
+    connect(h.aEgenskaber, &QAction::triggered, this,
+            [this] { Q_EMIT egenskaberOensket(std::nullopt); });
 
-    aRundtUr = makeAction(QStringLiteral("Rundt ur"),
-                          QStringLiteral("Sæt eller fjern egenskaben rundt ur: Ctrl+R"),
-                          ActionIcons::rundtUr(), {QKeySequence(Qt::CTRL | Qt::Key_R)});
-    aRundtUr->setCheckable(true);
-    connect(aRundtUr, &QAction::triggered, this, &Tmainform::aRundtUrExecute);
+    h.aRundtUr = makeAction(QStringLiteral("Rundt ur"),
+                            QStringLiteral("Sæt eller fjern egenskaben rundt ur: Ctrl+R"),
+                            ActionIcons::rundtUr(), {QKeySequence(Qt::CTRL | Qt::Key_R)});
+    h.aRundtUr->setCheckable(true);
+    connect(h.aRundtUr, &QAction::triggered, this, &Tmainform::aRundtUrExecute);
 
-    aStandardFarver =
+    h.aStandardFarver =
         makeAction(QStringLiteral("Standard farver"),
                    QStringLiteral("Sæt farverne til de oprindelige farver: Ctrl+S"),
                    ActionIcons::standardFarver(), {QKeySequence(Qt::CTRL | Qt::Key_S)});
-    connect(aStandardFarver, &QAction::triggered, this, &Tmainform::SetDefaultColors);
+    connect(h.aStandardFarver, &QAction::triggered, this, &Tmainform::SetDefaultColors);
 
-    aStandardDim =
+    h.aStandardDim =
         makeAction(QStringLiteral("Standard"),
                    QStringLiteral("Sæt dimensionerne til de oprindelige dimensioner"), QIcon());
-    connect(aStandardDim, &QAction::triggered, this, &Tmainform::SetDefaultDimensioner);
+    connect(h.aStandardDim, &QAction::triggered, this, &Tmainform::SetDefaultDimensioner);
 
-    aPlayLydfil = makeAction(QStringLiteral("Afspil"), QStringLiteral("Afspil lydfil som test"),
-                             ActionIcons::afspil());
-    aPlayLydfil->setEnabled(false);
+    h.aPlayLydfil = makeAction(QStringLiteral("Afspil"), QStringLiteral("Afspil lydfil som test"),
+                               ActionIcons::afspil());
+    h.aPlayLydfil->setEnabled(false);
 
-    aInformation = makeAction(
+    h.aInformation = makeAction(
         QStringLiteral("Information..."), QStringLiteral("Program information: F1 eller Ctrl+I"),
         ActionIcons::information(), {QKeySequence(Qt::Key_F1), QKeySequence(Qt::CTRL | Qt::Key_I)});
-    connect(aInformation, &QAction::triggered, this, [this] { info(QStringLiteral("Klokkeven")); });
+    connect(h.aInformation, &QAction::triggered, this,
+            [this] { info(QStringLiteral("Klokkeven")); });
 
-    aOpdaterAlarmer =
+    h.aOpdaterAlarmer =
         makeAction(QStringLiteral("Opdater alarmer"),
                    QStringLiteral("En ny dag ved midnat: Opfrisk dagens alarmer: Ctrl+O"),
                    ActionIcons::opdaterAlarmer(), {QKeySequence(Qt::CTRL | Qt::Key_O)});
-    connect(aOpdaterAlarmer, &QAction::triggered, this, &Tmainform::hentAlarmer);
+    connect(h.aOpdaterAlarmer, &QAction::triggered, this, &Tmainform::hentAlarmer);
 
-    minimerProgram =
+    h.minimerProgram =
         makeAction(QStringLiteral("Minimer"), QStringLiteral("Minimer uret til systembakken"),
                    ActionIcons::minimer(), {QKeySequence(Qt::CTRL | Qt::Key_M)});
-    connect(minimerProgram, &QAction::triggered, this, [this] {
+    connect(h.minimerProgram, &QAction::triggered, this, [this] {
         // Only a window in its normal state goes to the tray.
         if (windowState() == Qt::WindowNoState)
             ApplicationEventsMinimize();
@@ -162,50 +160,56 @@ void Tmainform::buildActions()
 
 void Tmainform::buildPopupMenu()
 {
+    const UrHandlinger &h = m_handlinger;
     m_PopupMenu = new QMenu(this);
     m_PopupMenu->setToolTipsVisible(true);
 
     QMenu *alarmer = m_PopupMenu->addMenu(QStringLiteral("Alarmer"));
     alarmer->setToolTipsVisible(true);
-    mAktiveAlarmer = alarmer->addAction(QStringLiteral("0 aktive alarmer"));
-    mAktiveAlarmer->setToolTip(QStringLiteral("Vis alarmliste"));
-    connect(mAktiveAlarmer, &QAction::triggered, this, [this] { visEgenskaber(2); });
+    m_mAktiveAlarmer = alarmer->addAction(QStringLiteral("0 aktive alarmer"));
+    m_mAktiveAlarmer->setToolTip(QStringLiteral("Vis alarmliste"));
+    connect(m_mAktiveAlarmer, &QAction::triggered, this,
+            [this] { Q_EMIT egenskaberOensket(EgenskabsSide::Alarmer); });
     alarmer->addSeparator();
-    mInsertAlarm = alarmer->addAction(QStringLiteral("Ny alarm..."));
-    mInsertAlarm->setToolTip(QStringLiteral("Indfør ny alarm..."));
-    connect(mInsertAlarm, &QAction::triggered, this, [this] { visEgenskaber(3); });
-    mSeAlarmer = alarmer->addAction(QStringLiteral("Se alarmer..."));
-    mSeAlarmer->setToolTip(QStringLiteral("Se aktive eller eksisterende alarmer"));
-    connect(mSeAlarmer, &QAction::triggered, this, [this] { visEgenskaber(2); });
+    m_mInsertAlarm = alarmer->addAction(QStringLiteral("Ny alarm..."));
+    m_mInsertAlarm->setToolTip(QStringLiteral("Indfør ny alarm..."));
+    connect(m_mInsertAlarm, &QAction::triggered, this,
+            [this] { Q_EMIT egenskaberOensket(EgenskabsSide::NyAlarm); });
+    m_mSeAlarmer = alarmer->addAction(QStringLiteral("Se alarmer..."));
+    m_mSeAlarmer->setToolTip(QStringLiteral("Se aktive eller eksisterende alarmer"));
+    connect(m_mSeAlarmer, &QAction::triggered, this,
+            [this] { Q_EMIT egenskaberOensket(EgenskabsSide::Alarmer); });
     alarmer->addSeparator();
-    alarmer->addAction(aOpdaterAlarmer);
+    alarmer->addAction(h.aOpdaterAlarmer);
 
     m_PopupMenu->addSeparator();
     QMenu *designs = m_PopupMenu->addMenu(QStringLiteral("Ur designs"));
     for (const char *name : {"Normalur", "Gennemsigtigt ur", "Øjet", "Bananen", "Blomsten",
                              "Luppen", "Solen", "Æblet"})
-        mUr.append(designs->addAction(QString::fromUtf8(name)));
+        m_mUr.append(designs->addAction(QString::fromUtf8(name)));
     // The designs are chosen on the properties window's clock page.
-    for (QAction *design : std::as_const(mUr))
-        connect(design, &QAction::triggered, this, [this] { visEgenskaber(0); });
-    m_PopupMenu->addAction(aRundtUr);
-    m_PopupMenu->addAction(aEgenskaber);
+    for (QAction *design : std::as_const(m_mUr))
+        connect(design, &QAction::triggered, this,
+                [this] { Q_EMIT egenskaberOensket(EgenskabsSide::Ur); });
+    m_PopupMenu->addAction(h.aRundtUr);
+    m_PopupMenu->addAction(h.aEgenskaber);
     m_PopupMenu->addSeparator();
-    m_PopupMenu->addAction(aForm);
-    m_PopupMenu->addAction(aUr);
-    m_PopupMenu->addAction(minimerProgram);
+    m_PopupMenu->addAction(h.aForm);
+    m_PopupMenu->addAction(h.aUr);
+    m_PopupMenu->addAction(h.minimerProgram);
     m_PopupMenu->addSeparator();
-    m_PopupMenu->addAction(aInformation);
-    m_PopupMenu->addAction(aLuk);
+    m_PopupMenu->addAction(h.aInformation);
+    m_PopupMenu->addAction(h.aLuk);
 }
 
 void Tmainform::buildTrayIcon()
 {
+    const UrHandlinger &h = m_handlinger;
     m_TrayIcon = new QSystemTrayIcon(windowIcon(), this);
     m_TrayIcon->setToolTip(QStringLiteral("Klokkeven med alarmer"));
     // The tray's menu offers what the taskbar buttons offer on Windows.
     auto *trayMenu = new QMenu(this);
-    trayMenu->addActions({aEgenskaber, aForm, aUr, aLuk});
+    trayMenu->addActions({h.aEgenskaber, h.aForm, h.aUr, h.aLuk});
     m_TrayIcon->setContextMenu(trayMenu);
     connect(m_TrayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
@@ -216,45 +220,32 @@ void Tmainform::buildTrayIcon()
 
 void Tmainform::SetDefaultColors()
 {
-    m_Ur->SetColorBaggrund(clBtnFace);
-    m_Ur->SetColorYdre(0xC0C0C0);
-    m_Ur->SetColorIndre(0xFFFFFF);
-    m_Ur->SetColorSkive(0xFFFFFF);
-    m_Ur->SetColorTegn(0x000000);
-    m_Ur->SetColorViserT(0x808080);
-    m_Ur->SetColorViserM(0x808080);
-    m_Ur->SetColorViserS(0xA4A0A0);
+    m_Ur->SetFarver(UrFarver());
     planlaegMaske();
 }
 
 void Tmainform::SetDefaultDimensioner()
 {
-    m_Ur->SetMellemrum(10);
-    m_Ur->SetUrAfstand(1);
-    m_Ur->SetTegnBredde(16);
-    m_Ur->SetTegnTykkelse(2);
-    m_Ur->SetViserTime(6);
-    m_Ur->SetViserMin(4);
-    m_Ur->SetViserSek(3);
+    m_Ur->SetDimensioner(UrDimensioner());
     planlaegMaske();
 }
 
 void Tmainform::setUrtype(bool visStopUr)
 {
     if (visStopUr) {
-        aUr->setText(QStringLiteral("Vis ur"));
+        m_handlinger.aUr->setText(QStringLiteral("Vis ur"));
         if (!m_Ur->isHidden())
-            oldHeight = height();
+            m_oldHeight = height();
         m_Ur->Stop();
         m_Ur->hide();
-        if (!alarmOn)
+        if (!m_alarmOn)
             m_StopUr->Start();
         m_StopUr->show();
         resize(width(), kDigitalHoejde);
     } else {
-        aUr->setText(QStringLiteral("Vis digitalur"));
-        resize(width(), oldHeight);
-        if (!alarmOn)
+        m_handlinger.aUr->setText(QStringLiteral("Vis digitalur"));
+        resize(width(), m_oldHeight);
+        if (!m_alarmOn)
             m_StopUr->Stop();
         m_StopUr->hide();
         m_Ur->Start();
@@ -273,11 +264,11 @@ void Tmainform::SetTransparent(bool gennemsigtig)
     QFont digitalFont = m_StopUr->font();
     digitalFont.setStyleStrategy(gennemsigtig ? QFont::NoAntialias : QFont::PreferDefault);
     m_StopUr->setFont(digitalFont);
-    aForm->setText(gennemsigtig ? QStringLiteral("Vis formboks")
-                                : QStringLiteral("Skjul formboks"));
+    m_handlinger.aForm->setText(gennemsigtig ? QStringLiteral("Vis formboks")
+                                             : QStringLiteral("Skjul formboks"));
     if (m_Ur->isHidden())
         resize(width(), kDigitalHoejde);
-    else if (rundtUr)
+    else if (m_rundtUr)
         resize(width(), width());
     // Changing the frame hides the window; bring it back as it was.
     if (wasVisible)
@@ -287,10 +278,15 @@ void Tmainform::SetTransparent(bool gennemsigtig)
 
 void Tmainform::aRundtUrExecute()
 {
-    rundtUr = !rundtUr;
-    aRundtUr->setChecked(rundtUr);
-    if (rundtUr)
+    setRundtUr(!m_rundtUr);
+    if (m_rundtUr)
         resize(width(), width());
+}
+
+void Tmainform::setRundtUr(bool rundt)
+{
+    m_rundtUr = rundt;
+    m_handlinger.aRundtUr->setChecked(rundt);
 }
 
 void Tmainform::updateSeeThroughMask()
@@ -338,34 +334,14 @@ void Tmainform::planlaegMaske()
     });
 }
 
-void Tmainform::info(const QString &)
+void Tmainform::info(const QString &side)
 {
-    if (Tinfoform *infoform = m_context.vinduer.infoform) {
-        infoform->show();
-        infoform->raise();
-    }
-}
-
-void Tmainform::visEgenskaber(int side)
-{
-    Tegenskabsform *egenskabsform = m_context.vinduer.egenskabsform;
-    if (!egenskabsform)
-        return;
-    if (side >= 0 && side < egenskabsform->egenskabsBog()->count())
-        egenskabsform->egenskabsBog()->setCurrentIndex(side);
-    egenskabsform->show();
-    egenskabsform->raise();
-    egenskabsform->activateWindow();
+    Q_EMIT infoOensket(side);
 }
 
 void Tmainform::ApplicationEventsMinimize()
 {
-    const Vinduer &v = m_context.vinduer;
-    for (QWidget *window :
-         {static_cast<QWidget *>(v.egenskabsform), static_cast<QWidget *>(v.infoform),
-          static_cast<QWidget *>(v.alarmform)})
-        if (window && window->isVisible())
-            window->close();
+    Q_EMIT minimeres();
 
     // Without a tray the window minimises as any window does, so it can
     // always be brought back from the taskbar.
@@ -408,7 +384,7 @@ void Tmainform::resizeEvent(QResizeEvent *event)
 void Tmainform::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    aForm->setEnabled(true);
+    m_handlinger.aForm->setEnabled(true);
     if (m_opstart)
         FormShow();
 }
@@ -416,7 +392,7 @@ void Tmainform::showEvent(QShowEvent *event)
 void Tmainform::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
-    aForm->setEnabled(false);
+    m_handlinger.aForm->setEnabled(false);
 }
 
 void Tmainform::FormShow()
@@ -430,7 +406,7 @@ void Tmainform::hentAlarmer()
     const QStringList skipped = m_dagensAlarmer.hentAlarmer();
     armAlarmTimer();
     udskrivAlarmer();
-    mAktiveAlarmer->setText(m_dagensAlarmer.caption());
+    m_mAktiveAlarmer->setText(m_dagensAlarmer.caption());
     reportSkipped(skipped);
 }
 
@@ -441,7 +417,7 @@ void Tmainform::alarmTimerTimer()
         playAlarm(*tick.fire);
     if (tick.fire || tick.reloaded) {
         udskrivAlarmer();
-        mAktiveAlarmer->setText(m_dagensAlarmer.caption());
+        m_mAktiveAlarmer->setText(m_dagensAlarmer.caption());
     }
     armAlarmTimer();
     reportSkipped(tick.skipped);
@@ -450,13 +426,13 @@ void Tmainform::alarmTimerTimer()
 void Tmainform::armAlarmTimer()
 {
     if (m_dagensAlarmer.index() >= 0) {
-        alarmTimer->start(1000);
+        m_alarmTimer->start(1000);
         return;
     }
     // Nothing is due today: look in at the start of each minute, so that a
     // new day's alarms load soon after midnight, also after the machine slept.
-    const QTime nu = m_context.platform.localTime->now().time();
-    alarmTimer->start(60000 - (nu.second() * 1000 + nu.msec()) + 50);
+    const QTime nu = m_platform.localTime->now().time();
+    m_alarmTimer->start(60000 - (nu.second() * 1000 + nu.msec()) + 50);
 }
 
 void Tmainform::reportSkipped(const QStringList &skipped)
@@ -466,20 +442,19 @@ void Tmainform::reportSkipped(const QStringList &skipped)
     for (const QString &path : skipped) {
         const QString text = QStringLiteral("Alarmfilen %1 kan ikke læses og er sprunget over.\r%2")
                                  .arg(QFileInfo(path).fileName(), m_dagensAlarmer.skipReason(path));
-        QTimer::singleShot(0, this, [this, text] { m_context.messages->information(text); });
+        QTimer::singleShot(0, this, [this, text] { m_messages.information(text); });
     }
 }
 
 void Tmainform::playAlarm(const TAlarmRecord &E)
 {
     m_dagensAlarmer.setFiring(true);
-    const Vinduer &v = m_context.vinduer;
-    const QString lyd = v.egenskabsform ? v.egenskabsform->lydfilSti(E.alarmfil) : QString();
-    const bool vist = v.alarmform && v.alarmform->showAlarm(E.overskrift, E.tekstfilnavn);
+    const QString lyd = m_lydListe.sti(E.alarmfil);
+    const bool vist = !m_alarmform || m_alarmform->showAlarm(E.overskrift, E.tekstfilnavn);
     if (E.alarmtype == 1)
         AlarmFile::sletAlarm(E);
     if (vist && !lyd.isEmpty() && E.gentagelse > 0)
-        m_context.platform.soundPlayer->play(lyd, E.gentagelse, true);
+        m_platform.soundPlayer->play(lyd, E.gentagelse, true);
     else
         m_dagensAlarmer.setFiring(false);
 }
@@ -506,13 +481,5 @@ void Tmainform::FormCloseQuery()
 
 void Tmainform::FormClose()
 {
-    const Vinduer &vinduer = m_context.vinduer;
-    if (vinduer.infoform)
-        vinduer.infoform->gemOpt();
-    if (vinduer.urlform)
-        vinduer.urlform->gemOpt();
-    if (vinduer.tekstform)
-        vinduer.tekstform->gemOpt();
-    if (vinduer.alarmform)
-        vinduer.alarmform->gemOpt();
+    Q_EMIT lukkes();
 }

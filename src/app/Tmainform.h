@@ -1,46 +1,59 @@
 #pragma once
 
 #include "alarms/DagensAlarmer.h"
+#include "alarms/LydListe.h"
 #include "app/DataFolders.h"
+#include "app/UrVindue.h"
+#include "appearance/EgenskabsSide.h"
+#include "platform/Platform.h"
 
 #include <QWidget>
+#include <optional>
 
-class QAction;
+class Messages;
 class QMenu;
 class QSystemTrayIcon;
 class QTimer;
-class TStopUr;
-class TUr;
-struct ProgramContext;
+class Talarmform;
 
 // The main window: the clock itself, showing either the analog clock or the
 // digital field. Its creation computes the data paths; closing it saves the
 // state of the program and ends it. Everything else is reached from its
-// pop-up menu, its shortcuts and its tray icon.
-class Tmainform : public QWidget
+// pop-up menu, its shortcuts and its tray icon; the program object wires the
+// requests it sends out (its signals) to the windows that serve them.
+class Tmainform : public QWidget, public UrVindue
 {
     Q_OBJECT
 
 public:
-    explicit Tmainform(ProgramContext &context);
+    Tmainform(const QString &programDir, const Platform &platform, Messages &messages);
 
     const DataFolders &folders() const { return m_folders; }
     bool opstart() const { return m_opstart; }
+    // The alarm sounds, read at creation; the firing of an alarm finds its sound here.
+    LydListe &lydListe() { return m_lydListe; }
+    // The window that shows a firing alarm; without one an alarm still sounds.
+    void setAlarmform(Talarmform *alarmform) { m_alarmform = alarmform; }
 
-    TUr *Ur() const { return m_Ur; }
-    TStopUr *StopUr() const { return m_StopUr; }
+    TUr &Ur() const override { return *m_Ur; }
+    TStopUr &StopUr() const override { return *m_StopUr; }
+    const UrHandlinger &handlinger() const override { return m_handlinger; }
     QMenu *PopupMenu() const { return m_PopupMenu; }
     QSystemTrayIcon *TrayIcon() const { return m_TrayIcon; }
 
-    // true shows the digital field, false the analog clock.
-    void setUrtype(bool visStopUr);
-    // true: see-through without frame; false: normal with frame.
-    void SetTransparent(bool gennemsigtig);
-    bool gennemsigtig() const { return m_gennemsigtig; }
+    void setUrtype(bool visStopUr) override;
+    void SetTransparent(bool gennemsigtig) override;
+    bool gennemsigtig() const override { return m_gennemsigtig; }
+    bool rundtUr() const override { return m_rundtUr; }
+    void setRundtUr(bool rundt) override;
+    int oldHeight() const override { return m_oldHeight; }
+    void setOldHeight(int hoejde) override { m_oldHeight = hoejde; }
+    bool alarmOn() const override { return m_alarmOn; }
+    void setAlarmOn(bool on) override { m_alarmOn = on; }
+    void info(const QString &side) override;
+
     void SetDefaultColors();
     void SetDefaultDimensioner();
-    // Shows the information window at the page of that name.
-    void info(const QString &side);
     void ApplicationEventsMinimize();
     void TrayIconClick();
 
@@ -52,29 +65,23 @@ public:
     void playAlarm(const TAlarmRecord &E);
     void udskrivAlarmer();
     const DagensAlarmer &dagensAlarmer() const { return m_dagensAlarmer; }
-    QTimer *alarmTimer;
+    QTimer *alarmTimer() const { return m_alarmTimer; }
 
-    bool rundtUr = false;
-    int oldHeight = 0;
-    bool alarmOn = false;
-
-    QAction *aLuk;
-    QAction *aForm;
-    QAction *aUr;
-    QAction *aEgenskaber;
-    QAction *aRundtUr;
-    QAction *aStandardFarver;
-    QAction *aStandardDim;
-    QAction *aPlayLydfil;
-    QAction *aInformation;
-    QAction *aOpdaterAlarmer;
-    QAction *minimerProgram;
-    QAction *mAktiveAlarmer;
-    QAction *mInsertAlarm;
-    QAction *mSeAlarmer;
-    QList<QAction *> mUr;
+    // The menu entries that are not actions.
+    QAction *mAktiveAlarmer() const { return m_mAktiveAlarmer; }
+    QAction *mInsertAlarm() const { return m_mInsertAlarm; }
+    QAction *mSeAlarmer() const { return m_mSeAlarmer; }
+    const QList<QAction *> &mUr() const { return m_mUr; }
 
 Q_SIGNALS:
+    // The properties window is wanted on that tab, or on the tab it last had.
+    void egenskaberOensket(std::optional<EgenskabsSide> side);
+    // The information window is wanted at the page of that name.
+    void infoOensket(const QString &side);
+    // The window goes to the tray: the program's other windows close first.
+    void minimeres();
+    // The window is closing: the program's state must be saved now, in order.
+    void lukkes();
     // The window has closed and its state is saved: the program ends.
     void lukket();
     // Today's alarms changed: lists of them must be refreshed.
@@ -94,7 +101,6 @@ private:
     void buildActions();
     void buildPopupMenu();
     void buildTrayIcon();
-    void visEgenskaber(int side);
     void aRundtUrExecute();
     void updateSeeThroughMask();
     void planlaegMaske();
@@ -104,15 +110,27 @@ private:
     void FormCloseQuery();
     void FormClose();
 
-    ProgramContext &m_context;
+    const Platform m_platform;
+    Messages &m_messages;
     const DataFolders m_folders;
     DagensAlarmer m_dagensAlarmer;
+    LydListe m_lydListe;
+    Talarmform *m_alarmform = nullptr;
     bool m_opstart = false;
     bool m_gennemsigtig = false;
+    bool m_rundtUr = false;
+    int m_oldHeight = 0;
+    bool m_alarmOn = false;
     bool m_grabber = false;
     bool m_maskePlanlagt = false;
     TUr *m_Ur;
     TStopUr *m_StopUr;
     QMenu *m_PopupMenu;
     QSystemTrayIcon *m_TrayIcon;
+    QTimer *m_alarmTimer;
+    UrHandlinger m_handlinger;
+    QAction *m_mAktiveAlarmer = nullptr;
+    QAction *m_mInsertAlarm = nullptr;
+    QAction *m_mSeAlarmer = nullptr;
+    QList<QAction *> m_mUr;
 };

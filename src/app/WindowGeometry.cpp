@@ -24,6 +24,12 @@ std::optional<QList<int>> restore(QWidget &window, const QString &path, int extr
     return values->mid(4);
 }
 
+void place(QWidget &window, const QPoint &topLeft, const QSize &size)
+{
+    window.move(topLeft);
+    window.resize(size);
+}
+
 void centreOnScreen(QWidget &window)
 {
     const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();

@@ -6,8 +6,8 @@ QColor toQColor(TColor colour, const QPalette &palette)
 {
     if (colour == clNone)
         return palette.color(QPalette::Button);
-    if ((colour & 0xFF000000u) == 0xFF000000u) {
-        switch (colour & 0xFFu) {
+    if (colour.isSystemColour()) {
+        switch (colour.value() & 0xFFu) {
         case 0x05:
             return palette.color(QPalette::Base);
         case 0x0F:
@@ -20,5 +20,5 @@ QColor toQColor(TColor colour, const QPalette &palette)
             return palette.color(QPalette::Button);
         }
     }
-    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+    return QColor(colour.red(), colour.green(), colour.blue());
 }

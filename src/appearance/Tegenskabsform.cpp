@@ -1,40 +1,26 @@
 #include "appearance/Tegenskabsform.h"
 
-#include "app/DataFolders.h"
-#include "app/ProgramContext.h"
-#include "app/Tmainform.h"
-#include "platform/DataLocation.h"
-#include "platform/SoundPlayer.h"
+#include "alarms/AlarmOversigtSide.h"
+#include "alarms/LydListe.h"
+#include "alarms/NedtaellingSide.h"
+#include "alarms/NyAlarmSide.h"
+#include "app/Hints.h"
+#include "app/UrVindue.h"
+#include "app/WindowGeometry.h"
+#include "appearance/EgenskaberSide.h"
+#include "appearance/UrSide.h"
+#include "calendar/KalenderSide.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
-#include <QGridLayout>
-#include <QLabel>
-#include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int kFuldLydstyrke = 28;
-
-QLabel *fedLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
-} // namespace
-
-Tegenskabsform::Tegenskabsform(ProgramContext &context) : m_context(context)
+Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue, LydListe &lydListe,
+                               SoundPlayer &soundPlayer, Hints &hints)
+    : m_filnavnDesign(filnavnDesign), m_urVindue(urVindue), m_lydListe(lydListe),
+      m_soundPlayer(soundPlayer)
 {
     setWindowTitle(QStringLiteral("Klokkeven"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
@@ -44,13 +30,21 @@ Tegenskabsform::Tegenskabsform(ProgramContext &context) : m_context(context)
     setFixedSize(665, 419);
 
     m_egenskabsBog = new QTabWidget(this);
-    m_egenskabsBog->addTab(new QWidget, QStringLiteral("Ur"));
-    m_egenskabsBog->addTab(buildNedtaellingSide(), QStringLiteral("Nedtællingsalarm"));
-    m_egenskabsBog->addTab(new QWidget, QStringLiteral("Alarmer"));
-    m_egenskabsBog->addTab(buildNyAlarmSide(), QStringLiteral("Ny alarm"));
-    m_egenskabsBog->addTab(new QWidget, QStringLiteral("Kalender"));
-    m_egenskabsBog->addTab(new QWidget, QStringLiteral("Egenskaber"));
+    m_egenskabsBog->setAccessibleName(QStringLiteral("Egenskaber"));
+    m_side1 = new UrSide(urVindue);
+    m_side2 = new NedtaellingSide(urVindue, lydListe, soundPlayer);
+    m_side3 = new AlarmOversigtSide;
+    m_side4 = new NyAlarmSide;
+    m_side5 = new KalenderSide;
+    m_side6 = new EgenskaberSide;
+    m_egenskabsBog->addTab(m_side1, QStringLiteral("Ur"));
+    m_egenskabsBog->addTab(m_side2, QStringLiteral("Nedtællingsalarm"));
+    m_egenskabsBog->addTab(m_side3, QStringLiteral("Alarmer"));
+    m_egenskabsBog->addTab(m_side4, QStringLiteral("Ny alarm"));
+    m_egenskabsBog->addTab(m_side5, QStringLiteral("Kalender"));
+    m_egenskabsBog->addTab(m_side6, QStringLiteral("Egenskaber"));
     m_infoBar = new QStatusBar(this);
+    m_infoBar->setAccessibleName(QStringLiteral("Statuslinje"));
     m_infoBar->setFixedHeight(19);
     m_infoBar->setSizeGripEnabled(false);
     auto *layout = new QVBoxLayout(this);
@@ -59,105 +53,97 @@ Tegenskabsform::Tegenskabsform(ProgramContext &context) : m_context(context)
     layout->addWidget(m_egenskabsBog);
     layout->addWidget(m_infoBar);
 
+    connect(m_egenskabsBog, &QTabWidget::currentChanged, this, &Tegenskabsform::egenskabsBogChange);
+    connect(m_side6, &EgenskaberSide::gemOensket, this, &Tegenskabsform::optGem);
+
+    FormCreate(hints);
+}
+
+void Tegenskabsform::FormCreate(Hints &hints)
+{
+    m_opstart = true;
+    connect(&hints, &Hints::hint, this, &Tegenskabsform::HintInfo);
     loadLydfiler();
-    setLydstyrke(m_lydBar->value());
+    optHent();
+    setLydstyrke(m_side2->lydBar()->value());
 }
 
-QWidget *Tegenskabsform::buildNedtaellingSide()
+void Tegenskabsform::showEvent(QShowEvent *event)
 {
-    auto *side = new QWidget;
-    m_lydfilBox = new QListWidget(side);
-    Tmainform *mainform = m_context.vinduer.mainform;
-    m_playKnap = new QToolButton(side);
-    m_playKnap->setDefaultAction(mainform->aPlayLydfil);
-    m_lydBar = new QScrollBar(Qt::Horizontal, side);
-    m_lydBar->setRange(0, kFuldLydstyrke);
-    m_lydBar->setPageStep(2);
-    m_lydBar->setValue(kFuldLydstyrke);
-
-    auto *grid = new QGridLayout(side);
-    grid->addWidget(fedLabel(QStringLiteral("Alarmer"), side), 0, 0);
-    grid->addWidget(m_lydfilBox, 1, 0, 1, 2);
-    grid->addWidget(m_playKnap, 2, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Lydstyrke"), side), 3, 0);
-    grid->addWidget(m_lydBar, 4, 0, 1, 2);
-    grid->setColumnStretch(2, 1);
-    grid->setRowStretch(5, 1);
-
-    connect(m_lydBar, &QScrollBar::valueChanged, this, &Tegenskabsform::lydBarChange);
-    connect(m_lydfilBox, &QListWidget::currentRowChanged, mainform->aPlayLydfil,
-            [mainform](int row) { mainform->aPlayLydfil->setEnabled(row > 0); });
-    connect(mainform->aPlayLydfil, &QAction::triggered, this,
-            [this] { playAlarm(m_lydfilBox->currentRow(), 1, true); });
-    connect(m_lydfilBox, &QListWidget::itemDoubleClicked, this,
-            [this] { playAlarm(m_lydfilBox->currentRow(), 1, true); });
-    return side;
+    QWidget::showEvent(event);
+    if (m_opstart)
+        FormShow();
 }
 
-QWidget *Tegenskabsform::buildNyAlarmSide()
+void Tegenskabsform::FormShow()
 {
-    auto *side = new QWidget;
-    m_cbLydfiler = new QComboBox(side);
-    m_cbLydfiler->setMaxVisibleItems(14);
-    auto *grid = new QGridLayout(side);
-    grid->addWidget(fedLabel(QStringLiteral("Alarmlyd"), side), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Lydfil"), side), 1, 0);
-    grid->addWidget(m_cbLydfiler, 2, 0);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(3, 1);
-    return side;
+    m_opstart = false;
+    m_urVindue.SetTransparent(true);
+    m_side6->gemButton()->setEnabled(false);
+}
+
+void Tegenskabsform::visSide(std::optional<EgenskabsSide> side)
+{
+    if (side)
+        m_egenskabsBog->setCurrentIndex(int(*side));
+    show();
+    raise();
+    activateWindow();
 }
 
 void Tegenskabsform::loadLydfiler()
 {
-    m_lydfilBox->clear();
-    m_lydfilBox->addItem(QStringLiteral("Ingen alarmlyd"));
-    m_cbLydfiler->clear();
-    m_lydfiler.clear();
-
-    // A missing sound folder simply leaves "Ingen alarmlyd" alone.
-    const QDir lydDir(m_context.vinduer.mainform->folders().LydDir);
-    const QFileInfoList filer =
-        lydDir.entryInfoList({QStringLiteral("*.wav")}, QDir::Files | QDir::Hidden, QDir::Unsorted);
-    for (const QFileInfo &fil : filer) {
-        m_lydfiler.append(fil.fileName());
-        m_lydfilBox->addItem(fil.fileName().chopped(4));
-    }
-    m_lydfilBox->setCurrentRow(0);
-    for (int i = 0; i < m_lydfilBox->count(); ++i)
-        m_cbLydfiler->addItem(m_lydfilBox->item(i)->text());
-    m_cbLydfiler->setCurrentIndex(0);
-}
-
-QString Tegenskabsform::lydfilSti(int aIndex) const
-{
-    if (aIndex <= 0 || aIndex > m_lydfiler.size())
-        return QString();
-    return m_context.vinduer.mainform->folders().LydDir + DataLocation::separator() +
-           m_lydfiler.at(aIndex - 1);
+    m_lydListe.hent();
+    const QStringList navne = m_lydListe.navne();
+    m_side2->visLyde(navne);
+    m_side4->visLyde(navne);
 }
 
 void Tegenskabsform::playAlarm(int aIndex, int aAntal, bool test)
 {
-    const QString sti = lydfilSti(aIndex);
-    if (sti.isEmpty() || !QFileInfo::exists(sti))
-        return;
-    if (aAntal == 0)
-        aAntal = 1;
-    // A test play is heard once, however many times the alarm would play.
-    m_context.platform.soundPlayer->play(sti, test ? 1 : aAntal, false);
+    m_lydListe.playAlarm(m_soundPlayer, aIndex, aAntal, test);
 }
 
 void Tegenskabsform::setLydstyrke(int styrke)
 {
-    m_context.platform.soundPlayer->setVolume(double(styrke) / kFuldLydstyrke);
-    const QString hint =
-        QStringLiteral("Lydstyrke: %1%").arg(qRound(styrke * 100.0 / kFuldLydstyrke));
-    m_lydBar->setToolTip(hint);
-    m_lydBar->setStatusTip(hint);
+    m_side2->setLydstyrke(styrke);
 }
 
-void Tegenskabsform::lydBarChange()
+bool Tegenskabsform::optGem()
 {
-    setLydstyrke(m_lydBar->value());
+    m_side2->gemIndstillinger(m_indstillinger);
+    m_side4->gemIndstillinger(m_indstillinger);
+    m_indstillinger.side = EgenskabsSide(m_egenskabsBog->currentIndex());
+    const QRect ramme = frameGeometry();
+    m_indstillinger.vindue = QRect(ramme.topLeft(), ramme.size());
+    return Indstillingsfil::gem(m_filnavnDesign, m_indstillinger);
+}
+
+void Tegenskabsform::optHent()
+{
+    // Without a file the values the window was built with stay.
+    m_firstOpstart = !Indstillingsfil::hent(m_filnavnDesign, m_indstillinger);
+    m_egenskabsBog->setCurrentIndex(int(m_indstillinger.side));
+    m_side2->hentIndstillinger(m_indstillinger);
+    m_side4->hentIndstillinger(m_indstillinger);
+    if (m_indstillinger.vindue)
+        WindowGeometry::place(*this, m_indstillinger.vindue->topLeft(),
+                              m_indstillinger.vindue->size());
+    else
+        WindowGeometry::centreOnScreen(*this);
+}
+
+void Tegenskabsform::HintInfo(const QString &hint)
+{
+    m_infoBar->showMessage(hint);
+}
+
+void Tegenskabsform::HintInfoShow(const QString &tekst)
+{
+    m_infoBar->showMessage(tekst);
+}
+
+void Tegenskabsform::egenskabsBogChange(int)
+{
+    m_infoBar->clearMessage();
 }

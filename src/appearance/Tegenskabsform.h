@@ -1,53 +1,87 @@
 #pragma once
 
-#include <QStringList>
-#include <QWidget>
+#include "appearance/EgenskabsSide.h"
+#include "appearance/Indstillinger.h"
 
-class QComboBox;
-class QListWidget;
-class QScrollBar;
+#include <QWidget>
+#include <optional>
+
+class AlarmOversigtSide;
+class EgenskaberSide;
+class Hints;
+class KalenderSide;
+class LydListe;
+class NedtaellingSide;
+class NyAlarmSide;
 class QStatusBar;
 class QTabWidget;
-class QToolButton;
-struct ProgramContext;
+class SoundPlayer;
+class UrSide;
+class UrVindue;
 
-// The properties window: the tabbed pages for the clock's look, the
-// countdown, the alarms, the calendar and the options.
+// The properties window: a frame of six tabs, one page class each, a status
+// bar for hints, and the options file that the pages share. Operations other
+// windows call keep their names here and go to the page that owns them.
 class Tegenskabsform : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Tegenskabsform(ProgramContext &context);
+    // filnavnDesign is the options file; hints reach the status bar from every window.
+    Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue, LydListe &lydListe,
+                   SoundPlayer &soundPlayer, Hints &hints);
 
     QTabWidget *egenskabsBog() const { return m_egenskabsBog; }
     QStatusBar *infoBar() const { return m_infoBar; }
-    QListWidget *lydfilBox() const { return m_lydfilBox; }
-    QComboBox *cbLydfiler() const { return m_cbLydfiler; }
-    QScrollBar *lydBar() const { return m_lydBar; }
+    UrSide *side1() const { return m_side1; }
+    NedtaellingSide *side2() const { return m_side2; }
+    AlarmOversigtSide *side3() const { return m_side3; }
+    NyAlarmSide *side4() const { return m_side4; }
+    KalenderSide *side5() const { return m_side5; }
+    EgenskaberSide *side6() const { return m_side6; }
 
-    // Fills both sound lists: "Ingen alarmlyd", then the sounds of the sound
-    // folder in listing order.
+    bool opstart() const { return m_opstart; }
+    // Set when the program started without an options file.
+    bool firstOpstart() const { return m_firstOpstart; }
+    const Indstillinger &indstillinger() const { return m_indstillinger; }
+
+    // Shows the window on a tab, or on the tab it last had, and brings it forward.
+    void visSide(std::optional<EgenskabsSide> side);
+
+    // Fills both sound lists from the sound folder.
     void loadLydfiler();
-    // The path of the sound at a list index; empty for "Ingen alarmlyd" and
-    // for an index the list does not hold.
-    QString lydfilSti(int aIndex) const;
     // Plays the sound at a list index aAntal times; a test play is heard once.
     void playAlarm(int aIndex, int aAntal, bool test);
-    // Sets the program's volume from a slider position, 0 silent to 28 full.
     void setLydstyrke(int styrke);
-    void lydBarChange();
+
+    // Writes the options file; false when it could not be written.
+    bool optGem();
+    void optHent();
+
+    void HintInfo(const QString &hint);
+    void HintInfoShow(const QString &tekst);
+    void egenskabsBogChange(int index);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
-    QWidget *buildNedtaellingSide();
-    QWidget *buildNyAlarmSide();
+    void FormCreate(Hints &hints);
+    void FormShow();
 
-    ProgramContext &m_context;
+    const QString m_filnavnDesign;
+    UrVindue &m_urVindue;
+    LydListe &m_lydListe;
+    SoundPlayer &m_soundPlayer;
+    Indstillinger m_indstillinger;
+    bool m_opstart = false;
+    bool m_firstOpstart = false;
     QTabWidget *m_egenskabsBog;
     QStatusBar *m_infoBar;
-    QListWidget *m_lydfilBox;
-    QComboBox *m_cbLydfiler;
-    QScrollBar *m_lydBar;
-    QToolButton *m_playKnap;
-    QStringList m_lydfiler; // the file name behind each sound entry after the first
+    UrSide *m_side1;
+    NedtaellingSide *m_side2;
+    AlarmOversigtSide *m_side3;
+    NyAlarmSide *m_side4;
+    KalenderSide *m_side5;
+    EgenskaberSide *m_side6;
 };

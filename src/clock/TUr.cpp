@@ -103,3 +103,38 @@ void TUr::TegnOven(QPainter &Can, bool helTegning)
     for (const Viser &viser : Visere())
         Linje(Can, centrum, viser.spids, farve(viser.farve), viser.bredde);
 }
+
+UrFarver TUr::Farver() const
+{
+    return {ColorBaggrund(), ColorYdre(),   ColorIndre(),  ColorSkive(),
+            ColorTegn(),     ColorViserT(), ColorViserM(), ColorViserS()};
+}
+
+void TUr::SetFarver(const UrFarver &farver)
+{
+    SetColorBaggrund(farver.Baggrund);
+    SetColorYdre(farver.Ydre);
+    SetColorIndre(farver.Indre);
+    SetColorSkive(farver.Skive);
+    SetColorTegn(farver.Tegn);
+    SetColorViserT(farver.ViserT);
+    SetColorViserM(farver.ViserM);
+    SetColorViserS(farver.ViserS);
+}
+
+UrDimensioner TUr::Dimensioner() const
+{
+    return {Mellemrum(), UrAfstand(), TegnBredde(), TegnTykkelse(),
+            ViserTime(), ViserMin(),  ViserSek()};
+}
+
+void TUr::SetDimensioner(const UrDimensioner &dimensioner)
+{
+    SetMellemrum(dimensioner.Mellemrum);
+    SetUrAfstand(dimensioner.UrAfstand);
+    SetTegnBredde(dimensioner.TegnBredde);
+    SetTegnTykkelse(dimensioner.TegnTykkelse);
+    SetViserTime(dimensioner.ViserTime);
+    SetViserMin(dimensioner.ViserMin);
+    SetViserSek(dimensioner.ViserSek);
+}

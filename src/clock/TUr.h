@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appearance/UrDesign.h"
 #include "clock/TUrSkive.h"
 
 #include <QTimer>
@@ -30,6 +31,13 @@ public:
     void SetViserTime(int value) { saet(m_ViserTime, value); }
     void SetViserMin(int value) { saet(m_ViserMin, value); }
     void SetViserSek(int value) { saet(m_ViserSek, value); }
+
+    // All eight colours or all seven dimensions at once, each setter in the
+    // order of the clock's properties.
+    UrFarver Farver() const;
+    void SetFarver(const UrFarver &farver);
+    UrDimensioner Dimensioner() const;
+    void SetDimensioner(const UrDimensioner &dimensioner);
 
     // Ticking runs from creation until Stop. Neither repaints: after a
     // Start the next tick moves the hands from the time last drawn.

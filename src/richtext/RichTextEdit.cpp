@@ -15,7 +15,7 @@ namespace {
 
 TColor fromQColor(const QColor &c)
 {
-    return TColor(c.red()) | TColor(c.green()) << 8 | TColor(c.blue()) << 16;
+    return TColor::fromRgb(c.red(), c.green(), c.blue());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "RecordingMessages.h"
 #include "TestFiles.h"
 #include "alarms/AlarmFile.h"
+#include "alarms/NedtaellingSide.h"
+#include "alarms/NyAlarmSide.h"
 #include "alarms/Talarmform.h"
 #include "app/Klokkeven.h"
 #include "app/Tmainform.h"
@@ -130,7 +132,7 @@ void TestAlarmWindow::lukStopsTheSoundAndEmpties()
     AlarmFixture f;
     const TAlarmRecord a = f.addAlarm(0, 7, 30);
     QVERIFY(f.alarmform->showAlarm(QStringLiteral("Morgenmøde"), a.tekstfilnavn));
-    f.platform.soundPlayer.play(f.egenskabsform->lydfilSti(1), 3, true);
+    f.platform.soundPlayer.play(f.main->lydListe().sti(1), 3, true);
     QTest::mouseClick(f.alarmform->lukKnap(), Qt::LeftButton);
     QVERIFY(!f.alarmform->isVisible());
     QCOMPARE(f.alarmform->windowTitle(), QStringLiteral("Alarm"));
@@ -157,8 +159,8 @@ void TestAlarmWindow::windowPlaceIsKept()
 void TestAlarmWindow::soundLists()
 {
     AlarmFixture f;
-    QListWidget *box = f.egenskabsform->lydfilBox();
-    QComboBox *combo = f.egenskabsform->cbLydfiler();
+    QListWidget *box = f.egenskabsform->side2()->lydfilBox();
+    QComboBox *combo = f.egenskabsform->side4()->cbLydfiler();
     QCOMPARE(box->count(), 3);
     QCOMPARE(box->item(0)->text(), QStringLiteral("Ingen alarmlyd"));
     QStringList names{box->item(1)->text(), box->item(2)->text()};
@@ -169,15 +171,15 @@ void TestAlarmWindow::soundLists()
         QCOMPARE(combo->itemText(i), box->item(i)->text());
     QCOMPARE(box->currentRow(), 0);
     QCOMPARE(combo->currentIndex(), 0);
-    QCOMPARE(f.egenskabsform->lydfilSti(0), QString());
-    QCOMPARE(f.egenskabsform->lydfilSti(3), QString());
-    QCOMPARE(f.egenskabsform->lydfilSti(2),
+    QCOMPARE(f.main->lydListe().sti(0), QString());
+    QCOMPARE(f.main->lydListe().sti(3), QString());
+    QCOMPARE(f.main->lydListe().sti(2),
              f.tmp.path() + "/Alarmlydfiler/" + box->item(2)->text() + ".wav");
 
     // "Afspil" is offered only for a real sound.
-    QVERIFY(!f.main->aPlayLydfil->isEnabled());
+    QVERIFY(!f.main->handlinger().aPlayLydfil->isEnabled());
     box->setCurrentRow(1);
-    QVERIFY(f.main->aPlayLydfil->isEnabled());
+    QVERIFY(f.main->handlinger().aPlayLydfil->isEnabled());
 }
 
 void TestAlarmWindow::volumeSliderSetsTheProgramVolume_data()
@@ -197,10 +199,10 @@ void TestAlarmWindow::volumeSliderSetsTheProgramVolume()
     QFETCH(double, volume);
     QFETCH(QString, hint);
     AlarmFixture f;
-    f.egenskabsform->lydBar()->setValue(position == 28 ? 27 : 28);
-    f.egenskabsform->lydBar()->setValue(position);
+    f.egenskabsform->side2()->lydBar()->setValue(position == 28 ? 27 : 28);
+    f.egenskabsform->side2()->lydBar()->setValue(position);
     QCOMPARE(f.platform.soundPlayer.volume(), volume);
-    QCOMPARE(f.egenskabsform->lydBar()->toolTip(), hint);
+    QCOMPARE(f.egenskabsform->side2()->lydBar()->toolTip(), hint);
 }
 
 void TestAlarmWindow::testPlaysAreHeardOnce()
@@ -217,14 +219,14 @@ void TestAlarmWindow::testPlaysAreHeardOnce()
     f.egenskabsform->playAlarm(2, 4, false);
     QCOMPARE(f.platform.soundPlayer.plays.last().times, 4);
     // A sound file that is gone is silence here.
-    QFile::remove(f.egenskabsform->lydfilSti(1));
+    QFile::remove(f.main->lydListe().sti(1));
     f.egenskabsform->playAlarm(1, 4, false);
     QCOMPARE(f.platform.soundPlayer.plays.size(), 3);
     // "Afspil" plays the selected countdown sound as a test.
-    f.egenskabsform->lydfilBox()->setCurrentRow(2);
-    f.main->aPlayLydfil->trigger();
+    f.egenskabsform->side2()->lydfilBox()->setCurrentRow(2);
+    f.main->handlinger().aPlayLydfil->trigger();
     QCOMPARE(f.platform.soundPlayer.plays.last(),
-             (FakeSoundPlayer::Play{f.egenskabsform->lydfilSti(2), 1, false}));
+             (FakeSoundPlayer::Play{f.main->lydListe().sti(2), 1, false}));
 }
 
 void TestAlarmWindow::firingShowsPlaysAndDeletesADatedAlarm()
@@ -232,18 +234,18 @@ void TestAlarmWindow::firingShowsPlaysAndDeletesADatedAlarm()
     AlarmFixture f;
     const TAlarmRecord a = f.addAlarm(1, 10, 15, 2, 3);
     f.main->hentAlarmer();
-    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("1 aktiv alarm"));
-    QVERIFY(f.main->alarmTimer->isActive());
-    QCOMPARE(f.main->alarmTimer->interval(), 1000);
+    QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("1 aktiv alarm"));
+    QVERIFY(f.main->alarmTimer()->isActive());
+    QCOMPARE(f.main->alarmTimer()->interval(), 1000);
 
     f.main->alarmTimerTimer();
     QVERIFY(f.alarmform->isVisible());
     QCOMPARE(f.alarmform->windowTitle(), a.overskrift);
     QCOMPARE(f.platform.soundPlayer.plays,
-             QList<FakeSoundPlayer::Play>({{f.egenskabsform->lydfilSti(2), 3, true}}));
+             QList<FakeSoundPlayer::Play>({{f.main->lydListe().sti(2), 3, true}}));
     QVERIFY(!QFile::exists(a.filnavn));
     QVERIFY(!QFile::exists(a.tekstfilnavn));
-    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("Ingen alarmer"));
+    QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("Ingen alarmer"));
 }
 
 void TestAlarmWindow::missingTextGivesNoSoundButDeletesTheDatedAlarm()
@@ -290,9 +292,10 @@ void TestAlarmWindow::missingSoundFolderLeavesNoSound()
     RecordingMessages messages;
     Klokkeven program(tmp.path(), QString(), platform.services(), messages);
     Tegenskabsform *egenskabsform = program.vinduer().egenskabsform;
-    QCOMPARE(egenskabsform->lydfilBox()->count(), 1);
-    QCOMPARE(egenskabsform->lydfilBox()->item(0)->text(), QStringLiteral("Ingen alarmlyd"));
-    QCOMPARE(egenskabsform->cbLydfiler()->count(), 1);
+    QCOMPARE(egenskabsform->side2()->lydfilBox()->count(), 1);
+    QCOMPARE(egenskabsform->side2()->lydfilBox()->item(0)->text(),
+             QStringLiteral("Ingen alarmlyd"));
+    QCOMPARE(egenskabsform->side4()->cbLydfiler()->count(), 1);
     QVERIFY(messages.informations.isEmpty());
 }
 
@@ -303,11 +306,11 @@ void TestAlarmWindow::alarmsOfOneMinuteSoundOneAfterTheOther()
     f.addAlarm(1, 10, 15, 1, 2);
     f.addAlarm(2, 10, 15, 1, 2);
     f.main->hentAlarmer();
-    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("3 aktive alarmer"));
+    QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("3 aktive alarmer"));
 
     f.main->alarmTimerTimer();
     QCOMPARE(f.platform.soundPlayer.plays.size(), 1);
-    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("2 aktive alarmer"));
+    QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("2 aktive alarmer"));
     // While the sound plays, no other alarm fires, even past the minute.
     f.platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 16, 5)));
     f.main->alarmTimerTimer();
@@ -315,12 +318,12 @@ void TestAlarmWindow::alarmsOfOneMinuteSoundOneAfterTheOther()
     f.platform.soundPlayer.finish();
     f.main->alarmTimerTimer();
     QCOMPARE(f.platform.soundPlayer.plays.size(), 2);
-    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("1 aktiv alarm"));
+    QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("1 aktiv alarm"));
     // "Luk" ends the sound; the last one follows.
     QTest::mouseClick(f.alarmform->lukKnap(), Qt::LeftButton);
     f.main->alarmTimerTimer();
     QCOMPARE(f.platform.soundPlayer.plays.size(), 3);
-    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("Ingen alarmer"));
+    QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("Ingen alarmer"));
 }
 
 void TestAlarmWindow::unreadableFileIsReportedOnceAndTheRestLoad()
@@ -330,11 +333,11 @@ void TestAlarmWindow::unreadableFileIsReportedOnceAndTheRestLoad()
     f.addAlarm(0, 12, 0);
     QVERIFY(putFile(f.main->folders().alarmDir + "0000-00-00-13-00.txt", "0000\r\n00\r\n"));
     f.main->hentAlarmer();
-    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("2 aktive alarmer"));
-    QVERIFY(f.main->alarmTimer->isActive());
+    QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("2 aktive alarmer"));
+    QVERIFY(f.main->alarmTimer()->isActive());
     QTRY_COMPARE(f.messages.informations.size(), 1);
     QVERIFY(f.messages.informations.first().contains("0000-00-00-13-00.txt"));
-    f.main->aOpdaterAlarmer->trigger();
+    f.main->handlinger().aOpdaterAlarmer->trigger();
     QTest::qWait(20);
     QCOMPARE(f.messages.informations.size(), 1);
 }
@@ -344,12 +347,12 @@ void TestAlarmWindow::dailyAlarmFiresAgainTheNextDay()
     AlarmFixture f(QDateTime(QDate(2026, 12, 10), QTime(23, 59, 30)));
     f.addAlarm(0, 7, 0);
     f.main->hentAlarmer();
-    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("0 aktive alarmer"));
-    QVERIFY(f.main->alarmTimer->isActive());
+    QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("0 aktive alarmer"));
+    QVERIFY(f.main->alarmTimer()->isActive());
 
     f.platform.localTime.set(QDateTime(QDate(2026, 12, 11), QTime(0, 0, 1)));
     f.main->alarmTimerTimer();
-    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("1 aktiv alarm"));
+    QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("1 aktiv alarm"));
     f.platform.localTime.set(QDateTime(QDate(2026, 12, 11), QTime(7, 0, 1)));
     f.main->alarmTimerTimer();
     QCOMPARE(f.platform.soundPlayer.plays.size(), 1);

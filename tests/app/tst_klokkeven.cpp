@@ -92,8 +92,8 @@ void TestKlokkeven::ctrlQClosesTheProgram()
     Klokkeven program(tmp.path(), QString(), m_platform.services(), m_messages);
     QSignalSpy finished(&program, &Klokkeven::finished);
     Tmainform *main = program.vinduer().mainform;
-    QCOMPARE(main->aLuk->text(), QStringLiteral("Luk uret"));
-    QCOMPARE(main->aLuk->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    QCOMPARE(main->handlinger().aLuk->text(), QStringLiteral("Luk uret"));
+    QCOMPARE(main->handlinger().aLuk->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
     program.show();
     QVERIFY(QTest::qWaitForWindowExposed(main));
     main->activateWindow();

@@ -113,17 +113,17 @@ void TestMainform::actions()
     QFETCH(QString, hint);
     QFETCH(QString, shortcuts);
     MainformFixture f;
-    const QMap<QString, QAction *> byName{{"aLuk", f.main->aLuk},
-                                          {"aForm", f.main->aForm},
-                                          {"aUr", f.main->aUr},
-                                          {"aEgenskaber", f.main->aEgenskaber},
-                                          {"aRundtUr", f.main->aRundtUr},
-                                          {"aStandardFarver", f.main->aStandardFarver},
-                                          {"aStandardDim", f.main->aStandardDim},
-                                          {"aPlayLydfil", f.main->aPlayLydfil},
-                                          {"aInformation", f.main->aInformation},
-                                          {"aOpdaterAlarmer", f.main->aOpdaterAlarmer},
-                                          {"minimerProgram", f.main->minimerProgram}};
+    const QMap<QString, QAction *> byName{{"aLuk", f.main->handlinger().aLuk},
+                                          {"aForm", f.main->handlinger().aForm},
+                                          {"aUr", f.main->handlinger().aUr},
+                                          {"aEgenskaber", f.main->handlinger().aEgenskaber},
+                                          {"aRundtUr", f.main->handlinger().aRundtUr},
+                                          {"aStandardFarver", f.main->handlinger().aStandardFarver},
+                                          {"aStandardDim", f.main->handlinger().aStandardDim},
+                                          {"aPlayLydfil", f.main->handlinger().aPlayLydfil},
+                                          {"aInformation", f.main->handlinger().aInformation},
+                                          {"aOpdaterAlarmer", f.main->handlinger().aOpdaterAlarmer},
+                                          {"minimerProgram", f.main->handlinger().minimerProgram}};
     QAction *action = byName.value(name);
     QVERIFY(action);
     QCOMPARE(action->text(), caption);
@@ -174,16 +174,16 @@ void TestMainform::menuEntriesOpenTheirPages()
     MainformFixture f;
     Tegenskabsform *egenskabsform = f.program.vinduer().egenskabsform;
     egenskabsform->egenskabsBog()->setCurrentIndex(5);
-    const QMap<QString, QAction *> entries{{"mAktiveAlarmer", f.main->mAktiveAlarmer},
-                                           {"mInsertAlarm", f.main->mInsertAlarm},
-                                           {"mSeAlarmer", f.main->mSeAlarmer},
-                                           {"Bananen", f.main->mUr.at(3)}};
+    const QMap<QString, QAction *> entries{{"mAktiveAlarmer", f.main->mAktiveAlarmer()},
+                                           {"mInsertAlarm", f.main->mInsertAlarm()},
+                                           {"mSeAlarmer", f.main->mSeAlarmer()},
+                                           {"Bananen", f.main->mUr().at(3)}};
     entries.value(entry)->trigger();
     QVERIFY(egenskabsform->isVisible());
     QCOMPARE(egenskabsform->egenskabsBog()->currentIndex(), page);
     // "Egenskaber..." keeps the page it last had.
     egenskabsform->hide();
-    f.main->aEgenskaber->trigger();
+    f.main->handlinger().aEgenskaber->trigger();
     QVERIFY(egenskabsform->isVisible());
     QCOMPARE(egenskabsform->egenskabsBog()->currentIndex(), page);
 }
@@ -191,7 +191,7 @@ void TestMainform::menuEntriesOpenTheirPages()
 void TestMainform::defaultColoursAndDimensions()
 {
     MainformFixture f;
-    TUr *ur = f.main->Ur();
+    TUr *ur = &f.main->Ur();
     QCOMPARE(ur->ColorBaggrund(), clBtnFace);
     QCOMPARE(ur->ColorYdre(), TColor(0xC0C0C0));
     QCOMPARE(ur->ColorIndre(), TColor(0xFFFFFF));
@@ -216,37 +216,37 @@ void TestMainform::ctrlUTwiceRestoresTheHeight()
 {
     MainformFixture f;
     f.main->resize(333, 301);
-    f.main->aUr->trigger();
+    f.main->handlinger().aUr->trigger();
     QCOMPARE(f.main->height(), 49);
-    QVERIFY(f.main->Ur()->isHidden());
-    QVERIFY(!f.main->StopUr()->isHidden());
-    QVERIFY(f.main->StopUr()->isTicking());
-    QVERIFY(!f.main->Ur()->isTicking());
-    QCOMPARE(f.main->aUr->text(), QStringLiteral("Vis ur"));
-    QCOMPARE(f.main->StopUr()->geometry(), f.main->rect());
+    QVERIFY(f.main->Ur().isHidden());
+    QVERIFY(!f.main->StopUr().isHidden());
+    QVERIFY(f.main->StopUr().isTicking());
+    QVERIFY(!f.main->Ur().isTicking());
+    QCOMPARE(f.main->handlinger().aUr->text(), QStringLiteral("Vis ur"));
+    QCOMPARE(f.main->StopUr().geometry(), f.main->rect());
 
-    f.main->aUr->trigger();
+    f.main->handlinger().aUr->trigger();
     QCOMPARE(f.main->size(), QSize(333, 301));
-    QVERIFY(!f.main->Ur()->isHidden());
-    QVERIFY(f.main->StopUr()->isHidden());
-    QVERIFY(!f.main->StopUr()->isTicking());
-    QVERIFY(f.main->Ur()->isTicking());
-    QCOMPARE(f.main->aUr->text(), QStringLiteral("Vis digitalur"));
+    QVERIFY(!f.main->Ur().isHidden());
+    QVERIFY(f.main->StopUr().isHidden());
+    QVERIFY(!f.main->StopUr().isTicking());
+    QVERIFY(f.main->Ur().isTicking());
+    QCOMPARE(f.main->handlinger().aUr->text(), QStringLiteral("Vis digitalur"));
 }
 
 void TestMainform::digitalViewStays49HighThroughCtrlF()
 {
     MainformFixture f;
     f.main->setUrtype(true);
-    f.main->aForm->trigger();
+    f.main->handlinger().aForm->trigger();
     QVERIFY(f.main->gennemsigtig());
     QVERIFY(f.main->windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(f.main->aForm->text(), QStringLiteral("Vis formboks"));
+    QCOMPARE(f.main->handlinger().aForm->text(), QStringLiteral("Vis formboks"));
     QCOMPARE(f.main->height(), 49);
-    f.main->aForm->trigger();
+    f.main->handlinger().aForm->trigger();
     QVERIFY(!f.main->gennemsigtig());
     QVERIFY(!(f.main->windowFlags() & Qt::FramelessWindowHint));
-    QCOMPARE(f.main->aForm->text(), QStringLiteral("Skjul formboks"));
+    QCOMPARE(f.main->handlinger().aForm->text(), QStringLiteral("Skjul formboks"));
     QCOMPARE(f.main->height(), 49);
     QVERIFY(f.main->isVisible());
 }
@@ -254,7 +254,7 @@ void TestMainform::digitalViewStays49HighThroughCtrlF()
 void TestMainform::roundClockFollowsTheFrameState()
 {
     MainformFixture f;
-    f.main->rundtUr = true;
+    f.main->setRundtUr(true);
     f.main->resize(300, 420);
     f.main->SetTransparent(true);
     QCOMPARE(f.main->size(), QSize(300, 300));
@@ -267,25 +267,25 @@ void TestMainform::ctrlRTurnsRoundOnAndOff()
 {
     MainformFixture f;
     f.main->resize(250, 400);
-    f.main->aRundtUr->trigger();
-    QVERIFY(f.main->rundtUr);
-    QVERIFY(f.main->aRundtUr->isChecked());
+    f.main->handlinger().aRundtUr->trigger();
+    QVERIFY(f.main->rundtUr());
+    QVERIFY(f.main->handlinger().aRundtUr->isChecked());
     QCOMPARE(f.main->size(), QSize(250, 250));
     f.main->resize(250, 180);
-    f.main->aRundtUr->trigger();
-    QVERIFY(!f.main->rundtUr);
-    QVERIFY(!f.main->aRundtUr->isChecked());
+    f.main->handlinger().aRundtUr->trigger();
+    QVERIFY(!f.main->rundtUr());
+    QVERIFY(!f.main->handlinger().aRundtUr->isChecked());
     QCOMPARE(f.main->size(), QSize(250, 180));
 }
 
 void TestMainform::ctrlSRestoresTheColoursAtOnce()
 {
     MainformFixture f;
-    f.main->Ur()->SetColorSkive(0x00FFFF);
-    f.main->Ur()->SetColorViserS(0x0000FF);
-    f.main->aStandardFarver->trigger();
-    QCOMPARE(f.main->Ur()->ColorSkive(), TColor(0xFFFFFF));
-    QCOMPARE(f.main->Ur()->ColorViserS(), TColor(0xA4A0A0));
+    f.main->Ur().SetColorSkive(TColor(0x00FFFF));
+    f.main->Ur().SetColorViserS(TColor(0x0000FF));
+    f.main->handlinger().aStandardFarver->trigger();
+    QCOMPARE(f.main->Ur().ColorSkive(), TColor(0xFFFFFF));
+    QCOMPARE(f.main->Ur().ColorViserS(), TColor(0xA4A0A0));
     QVERIFY(f.messages.informations.isEmpty());
 }
 
@@ -336,7 +336,7 @@ void TestMainform::minimiseWhenMaximisedDoesNothing()
 {
     MainformFixture f;
     f.main->showMaximized();
-    f.main->minimerProgram->trigger();
+    f.main->handlinger().minimerProgram->trigger();
     QVERIFY(f.main->isMaximized());
     QVERIFY(!f.main->isMinimized());
     QVERIFY(f.main->isVisible());
@@ -348,7 +348,7 @@ void TestMainform::minimiseWithoutTrayMinimisesNormally()
     QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
     Talarmform *alarmform = f.program.vinduer().alarmform;
     alarmform->show();
-    f.main->minimerProgram->trigger();
+    f.main->handlinger().minimerProgram->trigger();
     QVERIFY(f.main->isMinimized());
     QVERIFY(!alarmform->isVisible());
     QVERIFY(!f.main->TrayIcon()->isVisible());
@@ -359,11 +359,11 @@ void TestMainform::trayClickBringsTheWindowBack()
     MainformFixture f;
     f.main->hide();
     f.main->setWindowState(Qt::WindowMinimized);
-    QVERIFY(!f.main->aForm->isEnabled());
+    QVERIFY(!f.main->handlinger().aForm->isEnabled());
     f.main->TrayIconClick();
     QVERIFY(f.main->isVisible());
     QVERIFY(!f.main->isMinimized());
-    QVERIFY(f.main->aForm->isEnabled());
+    QVERIFY(f.main->handlinger().aForm->isEnabled());
     QVERIFY(!f.main->TrayIcon()->isVisible());
 }
 

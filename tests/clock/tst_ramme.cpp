@@ -8,10 +8,10 @@
 
 namespace {
 
-constexpr TColor lys = 0xF0F0F0;
-constexpr TColor skygge = 0x505050;
-constexpr TColor flad = 0x0000A0;
-constexpr TColor felt = 0x00A000;
+constexpr TColor lys{0xF0F0F0};
+constexpr TColor skygge{0x505050};
+constexpr TColor flad{0x0000A0};
+constexpr TColor felt{0x00A000};
 constexpr QRgb tom = 0xFF00FFFF;
 
 QColor c(TColor farve)
@@ -187,8 +187,8 @@ void TestRamme::outlineAndFlatColours()
     farvelaeg(r);
     r.SetBredde(3);
     r.SetArt(rtIngen);
-    r.SetOverFarve(0x111111);
-    r.SetAktivFarve(0x222222);
+    r.SetOverFarve(TColor(0x111111));
+    r.SetAktivFarve(TColor(0x222222));
     r.SetFarveOver(over);
     r.SetFarveAktiv(aktiv);
     r.SetAnvendOmrids(true);
@@ -209,9 +209,9 @@ void TestRamme::settersNotify_data()
     using S = std::function<void(TXCompoRamme &)>;
     QTest::newRow("Bredde") << S([](TXCompoRamme &r) { r.SetBredde(4); }) << 1 << 0;
     QTest::newRow("Art") << S([](TXCompoRamme &r) { r.SetArt(rtRiflet); }) << 1 << 0;
-    QTest::newRow("FarveLys") << S([](TXCompoRamme &r) { r.SetFarveLys(0x1); }) << 1 << 0;
+    QTest::newRow("FarveLys") << S([](TXCompoRamme &r) { r.SetFarveLys(TColor(0x1)); }) << 1 << 0;
     QTest::newRow("Omrids") << S([](TXCompoRamme &r) { r.SetOmrids(true); }) << 1 << 0;
-    QTest::newRow("FeltFarve") << S([](TXCompoRamme &r) { r.SetFeltFarve(0x1); }) << 1 << 0;
+    QTest::newRow("FeltFarve") << S([](TXCompoRamme &r) { r.SetFeltFarve(TColor(0x1)); }) << 1 << 0;
     QTest::newRow("AfstandLodret") << S([](TXCompoRamme &r) { r.SetAfstandLodret(2); }) << 1 << 0;
     QTest::newRow("EkstraNede") << S([](TXCompoRamme &r) { r.SetEkstraNede(2); }) << 1 << 0;
     QTest::newRow("NytClientRect")

@@ -298,8 +298,8 @@ void TestStopUr::valuesShowAtTheNextDisplay()
 void TestStopUr::drawsTheTextInTheContentRectangle()
 {
     Felt f;
-    f.ur.SetFeltFarve(0x400000);
-    f.ur.SetColor(0x400000);
+    f.ur.SetFeltFarve(TColor(0x400000));
+    f.ur.SetColor(TColor(0x400000));
     f.tid.set(kl(18, 18, 0));
     f.ur.Start();
     const QImage b = f.ur.grab().toImage();

@@ -8,14 +8,14 @@
 
 namespace {
 
-constexpr TColor baggrund = 0x203040;
-constexpr TColor ydre = 0x0000C0;
-constexpr TColor indre = 0xE0E0E0;
-constexpr TColor skive = 0xF0FFFF;
-constexpr TColor tegn = 0x404000;
-constexpr TColor viserT = 0xC00000;
-constexpr TColor viserM = 0x00C000;
-constexpr TColor viserS = 0x800080;
+constexpr TColor baggrund{0x203040};
+constexpr TColor ydre{0x0000C0};
+constexpr TColor indre{0xE0E0E0};
+constexpr TColor skive{0xF0FFFF};
+constexpr TColor tegn{0x404000};
+constexpr TColor viserT{0xC00000};
+constexpr TColor viserM{0x00C000};
+constexpr TColor viserS{0x800080};
 
 // Records the regions Qt asks the clock to paint.
 class MaaltUr : public TUr
@@ -339,13 +339,13 @@ void TestUr::settersRepaintOnlyOnChange_data()
         u.SetMellemrum(ny ? 12 : u.Mellemrum());
     }) << false;
     QTest::newRow("ColorYdre") << S([](TUr &u, bool ny) {
-        u.SetColorYdre(ny ? 0x123456 : u.ColorYdre());
+        u.SetColorYdre(ny ? TColor(0x123456) : u.ColorYdre());
     }) << false;
     QTest::newRow("ColorIndre") << S([](TUr &u, bool ny) {
-        u.SetColorIndre(ny ? 0x123456 : u.ColorIndre());
+        u.SetColorIndre(ny ? TColor(0x123456) : u.ColorIndre());
     }) << false;
     QTest::newRow("ColorBaggrund")
-        << S([](TUr &u, bool ny) { u.SetColorBaggrund(ny ? 0x123456 : u.ColorBaggrund()); })
+        << S([](TUr &u, bool ny) { u.SetColorBaggrund(ny ? TColor(0x123456) : u.ColorBaggrund()); })
         << true;
     QTest::newRow("UrAfstand") << S([](TUr &u, bool ny) { u.SetUrAfstand(ny ? 3 : u.UrAfstand()); })
                                << false;
@@ -356,19 +356,19 @@ void TestUr::settersRepaintOnlyOnChange_data()
         u.SetTegnTykkelse(ny ? 2 : u.TegnTykkelse());
     }) << false;
     QTest::newRow("ColorTegn") << S([](TUr &u, bool ny) {
-        u.SetColorTegn(ny ? 0x123456 : u.ColorTegn());
+        u.SetColorTegn(ny ? TColor(0x123456) : u.ColorTegn());
     }) << false;
     QTest::newRow("ColorSkive") << S([](TUr &u, bool ny) {
-        u.SetColorSkive(ny ? 0x123456 : u.ColorSkive());
+        u.SetColorSkive(ny ? TColor(0x123456) : u.ColorSkive());
     }) << false;
     QTest::newRow("ColorViserT") << S([](TUr &u, bool ny) {
-        u.SetColorViserT(ny ? 0x123456 : u.ColorViserT());
+        u.SetColorViserT(ny ? TColor(0x123456) : u.ColorViserT());
     }) << false;
     QTest::newRow("ColorViserM") << S([](TUr &u, bool ny) {
-        u.SetColorViserM(ny ? 0x123456 : u.ColorViserM());
+        u.SetColorViserM(ny ? TColor(0x123456) : u.ColorViserM());
     }) << false;
     QTest::newRow("ColorViserS") << S([](TUr &u, bool ny) {
-        u.SetColorViserS(ny ? 0x123456 : u.ColorViserS());
+        u.SetColorViserS(ny ? TColor(0x123456) : u.ColorViserS());
     }) << false;
     QTest::newRow("ViserTime") << S([](TUr &u, bool ny) { u.SetViserTime(ny ? 5 : u.ViserTime()); })
                                << false;

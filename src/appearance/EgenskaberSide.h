@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+
+// The properties window's tab "Egenskaber", in three columns: the about
+// panel; the UI style and the calendar's start-up choice; the start-up
+// shortcut and "Gem startop egenskaber".
+class EgenskaberSide : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit EgenskaberSide(QWidget *parent = nullptr);
+
+    QPushButton *gemButton() const { return m_gemButton; }
+
+    // The about panel's picture: a clock face of our own.
+    static QPixmap omBillede();
+
+Q_SIGNALS:
+    // "Gem startop egenskaber" was pressed: the options file must be written.
+    void gemOensket();
+
+private:
+    void gemButtonClick();
+
+    QPushButton *m_gemButton;
+};
