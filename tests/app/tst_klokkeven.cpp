@@ -79,7 +79,8 @@ void TestKlokkeven::closeWritesTheWindowFilesIntoOptDir()
     QCOMPARE(finished.count(), 1);
 
     const QString optDir = tmp.path() + "/Anna/Egenskaber/";
-    for (const char *name : {"alarmform.txt", "information.txt", "urlboks.txt", "tekstform.txt"})
+    for (const char *name :
+         {"design.txt", "alarmform.txt", "information.txt", "urlboks.txt", "tekstform.txt"})
         QVERIFY2(QFile::exists(optDir + name), name);
     QFile info(optDir + "information.txt");
     QVERIFY(info.open(QIODevice::ReadOnly));

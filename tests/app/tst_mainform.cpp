@@ -1,4 +1,6 @@
 #include "RecordingMessages.h"
+#include "TestFiles.h"
+#include "alarms/AlarmFile.h"
 #include "alarms/Talarmform.h"
 #include "app/Klokkeven.h"
 #include "app/Tmainform.h"
@@ -52,6 +54,8 @@ private Q_SLOTS:
     void minimiseWhenMaximisedDoesNothing();
     void minimiseWithoutTrayMinimisesNormally();
     void trayClickBringsTheWindowBack();
+    void alarmSoundsWithoutTheOtherWindows();
+    void rundtUrCheckMarkFollowsTheState();
 };
 
 void TestMainform::actions_data()
@@ -365,6 +369,44 @@ void TestMainform::trayClickBringsTheWindowBack()
     QVERIFY(!f.main->isMinimized());
     QVERIFY(f.main->handlinger().aForm->isEnabled());
     QVERIFY(!f.main->TrayIcon()->isVisible());
+}
+
+void TestMainform::alarmSoundsWithoutTheOtherWindows()
+{
+    // The main window alone: no properties window, no alarm window.
+    QTemporaryDir tmp;
+    FakePlatform platform;
+    RecordingMessages messages;
+    platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 15, 0)));
+    QVERIFY(putFile(tmp.path() + "/Alarmlydfiler/Klokkespil.wav", "RIFF"));
+    Tmainform main(tmp.path(), platform.services(), messages);
+    TAlarmRecord a;
+    a.aarS = QStringLiteral("0000");
+    a.maanedS = a.dagS = QStringLiteral("00");
+    a.time = 10;
+    a.minut = 15;
+    a.timeS = QStringLiteral("10");
+    a.minutS = QStringLiteral("15");
+    a.alarmfil = 1;
+    a.gentagelse = 2;
+    const QString stem = AlarmFile::stem(a.aarS, 0, 0, 10, 15) + ".txt";
+    a.filnavn = main.folders().alarmDir + stem;
+    a.tekstfilnavn = main.folders().alarmTekster + stem;
+    QVERIFY(AlarmFile::skrivAlarmfil(a));
+    main.show();
+    main.alarmTimerTimer();
+    QCOMPARE(platform.soundPlayer.plays,
+             (QList<FakeSoundPlayer::Play>{{main.lydListe().sti(1), 2, true}}));
+}
+
+void TestMainform::rundtUrCheckMarkFollowsTheState()
+{
+    MainformFixture f;
+    QAction *rundt = f.main->handlinger().aRundtUr;
+    f.main->setRundtUr(true);
+    QVERIFY(rundt->isChecked());
+    f.main->setRundtUr(false);
+    QVERIFY(!rundt->isChecked());
 }
 
 QTEST_MAIN(TestMainform)

@@ -1,6 +1,7 @@
 // Paragraph and character attributes of the corpus files against what an
 // independent office suite read from them (expected/*.lo.attrs.json).
 
+#include "SharedCorpus.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfUnits.h"
 
@@ -307,6 +308,7 @@ private Q_SLOTS:
 
 void TestRtfCorpus::attributes_data()
 {
+    REQUIRE_RTF_CORPUS();
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("expectedFrom");
     QTest::addColumn<QString>("cutAfter");

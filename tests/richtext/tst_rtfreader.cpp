@@ -1,3 +1,4 @@
+#include "SharedCorpus.h"
 #include "richtext/RtfReader.h"
 
 #include <QBuffer>
@@ -85,6 +86,7 @@ private Q_SLOTS:
 
 void TestRtfReader::corpusText_data()
 {
+    REQUIRE_RTF_CORPUS();
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("expected");
 
@@ -119,6 +121,7 @@ void TestRtfReader::corpusText()
 
 void TestRtfReader::truncatedInsideEscape()
 {
+    REQUIRE_RTF_CORPUS();
     // Cut inside "\'f8" with groups still open: everything before the cut.
     const QString text =
         normalised(readText(fileBytes(corpus("19_truncated_mid_hex_escape_from_01.rtf"))));
@@ -275,6 +278,7 @@ void TestRtfReader::paragraphAttributes()
 
 void TestRtfReader::listsOfCorpus()
 {
+    REQUIRE_RTF_CORPUS();
     QTextDocument doc;
     readRtf(fileBytes(corpus("05_riched20_bullets_and_numbering.rtf")), doc);
     const auto list = [&doc](int block) {
