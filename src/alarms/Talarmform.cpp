@@ -7,8 +7,10 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -18,11 +20,17 @@ namespace {
 // A first-line indent of 6 points, in the document's pixels.
 constexpr double kFoersteLinjeIndrykning = 6.0 * 96.0 / 72.0;
 
+QString venterTekst(qsizetype antal)
+{
+    return antal == 1 ? QStringLiteral("Der venter 1 alarm mere")
+                      : QStringLiteral("Der venter %1 alarmer mere").arg(antal);
+}
+
 } // namespace
 
 Talarmform::Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer, Messages &messages,
                        QMenu *popupMenu)
-    : optFilnavn(optFilnavn), m_messages(messages)
+    : optFilnavn(optFilnavn), m_soundPlayer(soundPlayer), m_messages(messages)
 {
     setWindowTitle(QStringLiteral("Ur"));
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
@@ -35,16 +43,22 @@ Talarmform::Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer, Mess
     m_Memo = new RichTextEdit(this);
     m_Memo->setReadOnly(true);
     m_Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_Memo->setAccessibleName(QStringLiteral("Alarmtekst"));
 
     auto *knapPanel = new QWidget(this);
     knapPanel->setFixedHeight(31);
+    m_venterLabel = new QLabel(knapPanel);
+    m_venterLabel->hide();
     m_lukKnap = new QPushButton(QStringLiteral("Luk"), knapPanel);
     m_lukKnap->setFixedSize(74, 25);
     auto *bar = new QHBoxLayout(knapPanel);
-    bar->setContentsMargins(3, 3, 3, 3);
+    bar->setContentsMargins(6, 3, 3, 3);
+    bar->addWidget(m_venterLabel);
     bar->addStretch();
     bar->addWidget(m_lukKnap);
     connect(m_lukKnap, &QPushButton::clicked, this, &Talarmform::lukKnapClick);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &Talarmform::lukKnapClick);
     // Closing the window, by "Luk" or otherwise, silences the alarm.
     connect(this, &Talarmform::lukket, &soundPlayer, &SoundPlayer::stop);
 
@@ -68,12 +82,23 @@ bool Talarmform::showAlarm(const QString &aCaption, const QString &aFilename)
 {
     show();
     raise();
+    const QString aabenTekst = m_visesAlarm ? m_Memo->toHtml() : QString();
+    // A failed load leaves the text in front as it was.
     if (!m_Memo->loadFromFile(aFilename)) {
-        m_messages.information(QStringLiteral(
-            " Der er opstået en fejl. \r Der kan være en fil, der ikke blev fundet. "));
-        close();
+        // The box waits on this window only: the clock and the alarm check go on.
+        m_messages.information(
+            QStringLiteral(
+                " Der er opstået en fejl. \r Der kan være en fil, der ikke blev fundet. "),
+            this, [this] {
+                if (!m_visesAlarm && isVisible())
+                    close();
+            });
         return false;
     }
+    if (m_visesAlarm)
+        m_venter.append({windowTitle(), aabenTekst});
+    m_visesAlarm = true;
+    visVentende();
     QTextCursor cursor(m_Memo->document());
     cursor.select(QTextCursor::Document);
     QTextBlockFormat indent;
@@ -88,14 +113,43 @@ bool Talarmform::showAlarm(const QString &aCaption, const QString &aFilename)
 
 void Talarmform::lukKnapClick()
 {
-    setWindowTitle(QStringLiteral("Alarm"));
-    m_Memo->clear();
-    close();
+    if (m_venter.isEmpty()) {
+        setWindowTitle(QStringLiteral("Alarm"));
+        m_Memo->clear();
+        close();
+        return;
+    }
+    // Only the alarm in front can be sounding: the next one fires after its sound.
+    m_soundPlayer.stop();
+    const VentendeAlarm forrige = m_venter.takeLast();
+    m_Memo->setHtml(forrige.tekst);
+    m_Memo->moveCursor(QTextCursor::Start);
+    m_Memo->document()->setModified(false);
+    m_lukKnap->setFocus();
+    setWindowTitle(forrige.caption);
+    visVentende();
+}
+
+void Talarmform::visVentende()
+{
+    m_venterLabel->setVisible(!m_venter.isEmpty());
+    m_venterLabel->setText(venterTekst(m_venter.size()));
+    m_venterLabel->setAccessibleName(m_venterLabel->text());
 }
 
 void Talarmform::closeEvent(QCloseEvent *event)
 {
+    // The user's close box puts away one alarm, as "Luk" does, while others
+    // wait; the program's own closing (to the tray, at exit) ends the sitting.
+    if (event->spontaneous() && !m_venter.isEmpty()) {
+        event->ignore();
+        lukKnapClick();
+        return;
+    }
     QWidget::closeEvent(event);
+    m_visesAlarm = false;
+    m_venter.clear();
+    visVentende();
     Q_EMIT lukket();
 }
 

@@ -7,37 +7,63 @@
 #include "app/Klokkeven.h"
 #include "app/Tmainform.h"
 #include "appearance/Tegenskabsform.h"
+#include "dialogs/MessageBoxMessages.h"
 #include "platform/fake/FakePlatform.h"
 #include "richtext/RichTextEdit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
 
 namespace {
 
 const QString kMissingText =
     QStringLiteral(" Der er opstået en fejl. \r Der kan være en fil, der ikke blev fundet. ");
 
+const QDateTime kKvartOverTi(QDate(2026, 12, 10), QTime(10, 15, 30));
+
+QDateTime idag(int time, int minut, int sekund = 5)
+{
+    return QDateTime(QDate(2026, 12, 10), QTime(time, minut, sekund));
+}
+
+// Delivers what the window system sends when the user clicks the title bar's
+// close box; QWindow::close() would count as the program's own closing.
+void pressCloseBox(QWidget &window)
+{
+    QCloseEvent close;
+    QSpontaneKeyEvent::setSpontaneous(&close);
+    QApplication::instance()->notify(window.windowHandle(), &close);
+}
+
 } // namespace
 
 // A whole program on a temporary data folder with two sounds, at a set time.
+// The program's messages are recorded unless the test hands it others.
 class AlarmFixture
 {
 public:
-    explicit AlarmFixture(const QDateTime &now = QDateTime(QDate(2026, 12, 10), QTime(10, 15, 30)))
+    explicit AlarmFixture(const QDateTime &now = kKvartOverTi, Messages *shown = nullptr)
     {
         platform.localTime.set(now);
         QVERIFY(putFile(tmp.path() + "/Alarmlydfiler/Klokkespil.wav", "RIFF"));
         QVERIFY(putFile(tmp.path() + "/Alarmlydfiler/Zylo.wav", "RIFF"));
         QVERIFY(putFile(tmp.path() + "/Alarmlydfiler/noter.txt", "not a sound"));
-        program = std::make_unique<Klokkeven>(tmp.path(), QString(), platform.services(), messages);
+        program = std::make_unique<Klokkeven>(tmp.path(), QString(), platform.services(),
+                                              shown ? *shown : messages);
         main = program->vinduer().mainform;
         alarmform = program->vinduer().alarmform;
         egenskabsform = program->vinduer().egenskabsform;
@@ -88,8 +114,13 @@ class TestAlarmWindow : public QObject
 
 private Q_SLOTS:
     void showAlarmShowsHeadingAndText();
-    void showAlarmOfAMissingFileTellsAndCloses();
+    void showAlarmOfAMissingFileTellsOnTopAndCloses();
+    void missingTextBoxHoldsUpNeitherTheClockNorTheMainWindow();
     void lukStopsTheSoundAndEmpties();
+    void alarmsInARowAreAllSeen();
+    void failedAlarmLeavesTheOpenOneInFront();
+    void everyWayOfClosingActsAsLuk_data();
+    void everyWayOfClosingActsAsLuk();
     void windowPlaceIsKept();
     void soundLists();
     void volumeSliderSetsTheProgramVolume_data();
@@ -119,12 +150,74 @@ void TestAlarmWindow::showAlarmShowsHeadingAndText()
     QVERIFY(f.messages.informations.isEmpty());
 }
 
-void TestAlarmWindow::showAlarmOfAMissingFileTellsAndCloses()
+void TestAlarmWindow::showAlarmOfAMissingFileTellsOnTopAndCloses()
 {
     AlarmFixture f;
     QVERIFY(!f.alarmform->showAlarm(QStringLiteral("x"), f.tmp.filePath("none.txt")));
-    QVERIFY(!f.alarmform->isVisible());
     QCOMPARE(f.messages.informations, QStringList{kMissingText});
+    QCOMPARE(f.messages.owners.last().data(), static_cast<QWidget *>(f.alarmform));
+    // The window stays under its message until the user has read it.
+    QVERIFY(f.alarmform->isVisible());
+    f.messages.acknowledge();
+    QVERIFY(!f.alarmform->isVisible());
+}
+
+void TestAlarmWindow::missingTextBoxHoldsUpNeitherTheClockNorTheMainWindow()
+{
+    MessageBoxMessages boxes;
+    AlarmFixture f(idag(10, 14, 50), &boxes);
+    const TAlarmRecord tabt = f.addAlarm(1, 10, 15, 1, 2, false);
+    const TAlarmRecord senere = f.addAlarm(0, 10, 17, 2, 1);
+    f.program->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.main));
+    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("2 aktive alarmer"));
+    // Away from the middle, so that a box centred on its owner would show it.
+    f.alarmform->move(0, 0);
+
+    // A box with its own event loop would hold the alarm check until it is
+    // closed; the watchdog closes such a box so the test can tell.
+    bool returned = false;
+    bool blocked = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, [&] {
+        if (returned)
+            return;
+        blocked = true;
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    watchdog.start(3000);
+    f.platform.localTime.set(idag(10, 15));
+    f.main->alarmTimerTimer();
+    returned = true;
+    QVERIFY(!blocked);
+
+    auto *box = f.alarmform->findChild<QMessageBox *>();
+    QVERIFY(box);
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    QCOMPARE(box->text(), QString(kMissingText).replace('\r', '\n'));
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    QVERIFY(f.alarmform->isVisible());
+    QCOMPARE(box->frameGeometry().center(), box->screen()->availableGeometry().center());
+    QVERIFY(!QFile::exists(tabt.filnavn));
+
+    // The main window's shortcuts work while the box is open...
+    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("1 aktiv alarm"));
+    f.addAlarm(0, 11, 0);
+    QTest::keyClick(f.main->windowHandle(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("2 aktive alarmer"));
+    // ...and the alarm timer goes on ticking and fires the next alarm.
+    f.platform.localTime.set(idag(10, 17));
+    QTRY_COMPARE(f.platform.soundPlayer.plays.size(), 1);
+    QCOMPARE(f.alarmform->windowTitle(), senere.overskrift);
+    QVERIFY(box->isVisible());
+
+    // Reading the message late does not close the alarm that came meanwhile.
+    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    QTRY_VERIFY(!f.alarmform->findChild<QMessageBox *>());
+    QVERIFY(f.alarmform->isVisible());
+    QCOMPARE(f.alarmform->windowTitle(), senere.overskrift);
 }
 
 void TestAlarmWindow::lukStopsTheSoundAndEmpties()
@@ -138,6 +231,123 @@ void TestAlarmWindow::lukStopsTheSoundAndEmpties()
     QCOMPARE(f.alarmform->windowTitle(), QStringLiteral("Alarm"));
     QVERIFY(f.alarmform->Memo()->toPlainText().isEmpty());
     QVERIFY(!f.platform.soundPlayer.isPlaying());
+}
+
+void TestAlarmWindow::alarmsInARowAreAllSeen()
+{
+    AlarmFixture f;
+    // The first is dated: its files are gone once it has fired.
+    const TAlarmRecord a = f.addAlarm(1, 10, 15, 1, 2);
+    const TAlarmRecord b = f.addAlarm(0, 10, 16, 2, 3);
+    QVERIFY(putFile(b.tekstfilnavn, "{\\rtf1\\ansi Frokost\\par}"));
+    f.main->hentAlarmer();
+    f.main->alarmTimerTimer();
+    QCOMPARE(f.alarmform->windowTitle(), a.overskrift);
+    QVERIFY(!f.alarmform->venterLabel()->isVisible());
+    f.platform.soundPlayer.finish();
+
+    // The second fires while the first is still open: it comes to the front
+    // with its sound, and the first waits behind it.
+    f.platform.localTime.set(idag(10, 16));
+    f.main->alarmTimerTimer();
+    QCOMPARE(f.platform.soundPlayer.plays.size(), 2);
+    QVERIFY(f.platform.soundPlayer.isPlaying());
+    QCOMPARE(f.alarmform->windowTitle(), b.overskrift);
+    QCOMPARE(f.alarmform->Memo()->toPlainText(), QStringLiteral("Frokost"));
+    QCOMPARE(f.alarmform->ventendeAlarmer(), 1);
+    QVERIFY(f.alarmform->venterLabel()->isVisible());
+    QCOMPARE(f.alarmform->venterLabel()->text(), QStringLiteral("Der venter 1 alarm mere"));
+    QCOMPARE(f.alarmform->venterLabel()->accessibleName(), f.alarmform->venterLabel()->text());
+
+    // "Luk" silences the second and brings the first back as it was shown.
+    QTest::mouseClick(f.alarmform->lukKnap(), Qt::LeftButton);
+    QVERIFY(!f.platform.soundPlayer.isPlaying());
+    QVERIFY(f.alarmform->isVisible());
+    QCOMPARE(f.alarmform->windowTitle(), a.overskrift);
+    QCOMPARE(f.alarmform->Memo()->toPlainText(), QStringLiteral("Husk mødet"));
+    QCOMPARE(f.alarmform->Memo()->document()->firstBlock().blockFormat().textIndent(), 8.0);
+    QVERIFY(!f.alarmform->venterLabel()->isVisible());
+
+    QTest::mouseClick(f.alarmform->lukKnap(), Qt::LeftButton);
+    QVERIFY(!f.alarmform->isVisible());
+    QCOMPARE(f.alarmform->windowTitle(), QStringLiteral("Alarm"));
+}
+
+void TestAlarmWindow::failedAlarmLeavesTheOpenOneInFront()
+{
+    AlarmFixture f;
+    const TAlarmRecord a = f.addAlarm(0, 7, 30);
+    const TAlarmRecord b = f.addAlarm(0, 7, 31);
+    const TAlarmRecord c = f.addAlarm(0, 7, 32);
+    QVERIFY(f.alarmform->showAlarm(QStringLiteral("A"), a.tekstfilnavn));
+    QVERIFY(f.alarmform->showAlarm(QStringLiteral("B"), b.tekstfilnavn));
+    QCOMPARE(f.alarmform->venterLabel()->text(), QStringLiteral("Der venter 1 alarm mere"));
+    QVERIFY(f.alarmform->showAlarm(QStringLiteral("C"), c.tekstfilnavn));
+    QCOMPARE(f.alarmform->venterLabel()->text(), QStringLiteral("Der venter 2 alarmer mere"));
+
+    QVERIFY(!f.alarmform->showAlarm(QStringLiteral("D"), f.tmp.filePath("none.txt")));
+    QCOMPARE(f.messages.informations, QStringList{kMissingText});
+    QCOMPARE(f.messages.owners.last().data(), static_cast<QWidget *>(f.alarmform));
+    f.messages.acknowledge();
+    QVERIFY(f.alarmform->isVisible());
+    QCOMPARE(f.alarmform->windowTitle(), QStringLiteral("C"));
+    QCOMPARE(f.alarmform->Memo()->toPlainText(), QStringLiteral("Husk mødet"));
+    QCOMPARE(f.alarmform->ventendeAlarmer(), 2);
+
+    // The newest comes back first.
+    f.alarmform->lukKnapClick();
+    QCOMPARE(f.alarmform->windowTitle(), QStringLiteral("B"));
+    f.alarmform->lukKnapClick();
+    QCOMPARE(f.alarmform->windowTitle(), QStringLiteral("A"));
+    f.alarmform->lukKnapClick();
+    QVERIFY(!f.alarmform->isVisible());
+}
+
+void TestAlarmWindow::everyWayOfClosingActsAsLuk_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Luk") << "Luk";
+    QTest::newRow("Escape on the button") << "Escape";
+    QTest::newRow("Escape in the text") << "Escape in the text";
+    QTest::newRow("close box") << "close box";
+}
+
+void TestAlarmWindow::everyWayOfClosingActsAsLuk()
+{
+    QFETCH(QString, way);
+    AlarmFixture f;
+    const TAlarmRecord a = f.addAlarm(0, 7, 30);
+    const TAlarmRecord b = f.addAlarm(0, 7, 31);
+    const auto putAway = [&] {
+        if (way == "Luk") {
+            QTest::mouseClick(f.alarmform->lukKnap(), Qt::LeftButton);
+        } else if (way == "close box") {
+            pressCloseBox(*f.alarmform);
+        } else {
+            QWidget *target = f.alarmform->lukKnap();
+            if (way == "Escape in the text") {
+                target = f.alarmform->Memo();
+                target->setFocus();
+            }
+            QTest::keyClick(target, Qt::Key_Escape);
+        }
+    };
+    QVERIFY(f.alarmform->showAlarm(QStringLiteral("A"), a.tekstfilnavn));
+    f.alarmform->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.alarmform));
+    QVERIFY(f.alarmform->showAlarm(QStringLiteral("B"), b.tekstfilnavn));
+    f.platform.soundPlayer.play(f.egenskabsform->lydfilSti(1), 3, true);
+
+    putAway();
+    QVERIFY(!f.platform.soundPlayer.isPlaying());
+    QVERIFY(f.alarmform->isVisible());
+    QCOMPARE(f.alarmform->windowTitle(), QStringLiteral("A"));
+
+    f.platform.soundPlayer.play(f.egenskabsform->lydfilSti(2), 3, true);
+    putAway();
+    QVERIFY(!f.platform.soundPlayer.isPlaying());
+    QVERIFY(!f.alarmform->isVisible());
+    QCOMPARE(f.alarmform->ventendeAlarmer(), 0);
 }
 
 void TestAlarmWindow::windowPlaceIsKept()
@@ -255,9 +465,11 @@ void TestAlarmWindow::missingTextGivesNoSoundButDeletesTheDatedAlarm()
     f.main->hentAlarmer();
     f.main->alarmTimerTimer();
     QCOMPARE(f.messages.informations, QStringList{kMissingText});
+    QCOMPARE(f.messages.owners.last().data(), static_cast<QWidget *>(f.alarmform));
     QVERIFY(f.platform.soundPlayer.plays.isEmpty());
-    QVERIFY(!f.alarmform->isVisible());
     QVERIFY(!QFile::exists(a.filnavn));
+    f.messages.acknowledge();
+    QVERIFY(!f.alarmform->isVisible());
 }
 
 void TestAlarmWindow::alarmWithoutASoundPlaysNothing_data()
