@@ -170,7 +170,7 @@ void TestAlarmWindow::missingTextBoxHoldsUpNeitherTheClockNorTheMainWindow()
     const TAlarmRecord senere = f.addAlarm(0, 10, 17, 2, 1);
     f.program->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.main));
-    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("2 aktive alarmer"));
+    QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("2 aktive alarmer"));
     // Away from the middle, so that a box centred on its owner would show it.
     f.alarmform->move(0, 0);
 
@@ -203,10 +203,10 @@ void TestAlarmWindow::missingTextBoxHoldsUpNeitherTheClockNorTheMainWindow()
     QVERIFY(!QFile::exists(tabt.filnavn));
 
     // The main window's shortcuts work while the box is open...
-    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("1 aktiv alarm"));
+    QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("1 aktiv alarm"));
     f.addAlarm(0, 11, 0);
     QTest::keyClick(f.main->windowHandle(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(f.main->mAktiveAlarmer->text(), QStringLiteral("2 aktive alarmer"));
+    QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("2 aktive alarmer"));
     // ...and the alarm timer goes on ticking and fires the next alarm.
     f.platform.localTime.set(idag(10, 17));
     QTRY_COMPARE(f.platform.soundPlayer.plays.size(), 1);
@@ -336,14 +336,14 @@ void TestAlarmWindow::everyWayOfClosingActsAsLuk()
     f.alarmform->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.alarmform));
     QVERIFY(f.alarmform->showAlarm(QStringLiteral("B"), b.tekstfilnavn));
-    f.platform.soundPlayer.play(f.egenskabsform->lydfilSti(1), 3, true);
+    f.platform.soundPlayer.play(f.main->lydListe().sti(1), 3, true);
 
     putAway();
     QVERIFY(!f.platform.soundPlayer.isPlaying());
     QVERIFY(f.alarmform->isVisible());
     QCOMPARE(f.alarmform->windowTitle(), QStringLiteral("A"));
 
-    f.platform.soundPlayer.play(f.egenskabsform->lydfilSti(2), 3, true);
+    f.platform.soundPlayer.play(f.main->lydListe().sti(2), 3, true);
     putAway();
     QVERIFY(!f.platform.soundPlayer.isPlaying());
     QVERIFY(!f.alarmform->isVisible());
