@@ -477,7 +477,7 @@ void Tmainform::playAlarm(const TAlarmRecord &E)
     const QString lyd = v.egenskabsform ? v.egenskabsform->lydfilSti(E.alarmfil) : QString();
     const bool vist = v.alarmform && v.alarmform->showAlarm(E.overskrift, E.tekstfilnavn);
     if (E.alarmtype == 1)
-        AlarmFile::sletAlarm(E);
+        AlarmFile::sletAlarm(E, m_folders.alarmDir, m_folders.alarmTekster);
     if (vist && !lyd.isEmpty() && E.gentagelse > 0)
         m_context.platform.soundPlayer->play(lyd, E.gentagelse, true);
     else

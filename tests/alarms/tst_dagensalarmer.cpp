@@ -245,7 +245,7 @@ void TestDagensAlarmer::dailyReloadedFiresAgainDatedDoesNot()
         QVERIFY(tick.fire);
         f.dagens.setFiring(true);
         if (tick.fire->alarmtype == 1)
-            AlarmFile::sletAlarm(*tick.fire);
+            AlarmFile::sletAlarm(*tick.fire, f.folders.alarmDir, f.folders.alarmTekster);
         f.dagens.setFiring(false);
     }
     QCOMPARE(f.dagens.index(), -1);
