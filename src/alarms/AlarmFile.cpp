@@ -1,9 +1,11 @@
 #include "alarms/AlarmFile.h"
 
+#include "app/AtomicFile.h"
 #include "app/TextListFile.h"
 
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -117,10 +119,17 @@ bool skrivAlarmfil(const TAlarmRecord &alarm)
                                 alarm.filnavn});
 }
 
-void sletAlarm(const TAlarmRecord &alarm)
+void sletAlarm(const TAlarmRecord &alarm, const QString &alarmDir, const QString &alarmTekster)
 {
-    for (const QString &path : {alarm.tekstfilnavn, alarm.filnavn}) {
-        if (!path.isEmpty() && QFile::exists(path))
+    // Only the name is taken from the stored path: whatever folder line 11 names,
+    // the pair is looked for in this user's own alarm folders.
+    const QString navn = QFileInfo(alarm.filnavn).fileName();
+    if (navn.isEmpty() || navn == u"." || navn == u"..")
+        return;
+    for (const QString &path : {alarmTekster + navn, alarmDir + navn}) {
+        // A link is deleted itself, never what it points to.
+        const QFileInfo file(path);
+        if ((file.exists() || file.isSymLink()) && !file.isDir())
             QFile::remove(path);
     }
 }
@@ -131,7 +140,9 @@ QStringList addAlarmer(const QString &alarmDir)
     QDirIterator it(alarmDir, QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
-        paths.append(alarmDir + it.fileName());
+        // A description file that is being written is not there yet.
+        if (!AtomicFile::isTemporaryName(it.fileName()))
+            paths.append(alarmDir + it.fileName());
     }
     return paths;
 }

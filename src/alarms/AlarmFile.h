@@ -42,10 +42,14 @@ std::optional<TAlarmRecord> loadAlarm(const QString &aFilename, QString *error =
 // "Ingen overskrift". False when the file cannot be written; the old file then stays.
 bool skrivAlarmfil(const TAlarmRecord &alarm);
 
-// Deletes the text file, then the description file, each only if it exists.
-void sletAlarm(const TAlarmRecord &alarm);
+// Deletes the text file, then the description file, each only if it exists. Both are
+// found by the file name of alarm.filnavn in alarmTekster and alarmDir (each ending in
+// the separator); the folders stored in the record are never used, so a damaged or
+// planted description file cannot delete anything outside these two folders.
+void sletAlarm(const TAlarmRecord &alarm, const QString &alarmDir, const QString &alarmTekster);
 
 // Full paths (alarmDir + name) of the files, hidden ones too, not folders, in listing order.
+// Temporary files of writes in progress are left out.
 QStringList addAlarmer(const QString &alarmDir);
 
 } // namespace AlarmFile

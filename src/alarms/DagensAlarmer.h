@@ -49,6 +49,11 @@ public:
     // Why a file that hentAlarmer skipped was skipped, in Danish; empty for other files.
     QString skipReason(const QString &path) const { return m_skipReasons.value(path); }
 
+    // The one information text that tells of the skipped files (as hentAlarmer returns
+    // them): one file by name with its reason; several by a count, the first few by name
+    // and reason, and the number of the rest. Empty when nothing was skipped.
+    QString skippedMessage(const QStringList &paths) const;
+
 private:
     QStringList load(const QDateTime &now);
     QString countCaption() const;

@@ -1,5 +1,6 @@
 #include "app/DataFolders.h"
 
+#include "app/AtomicFile.h"
 #include "platform/DataLocation.h"
 #include "platform/UserName.h"
 
@@ -59,6 +60,11 @@ DataFolders::DataFolders(const QString &programDir, const QString &brugernavn)
     filnavnLook = optDir + sep + QStringLiteral("look.txt");
     filnavnDesign = optDir + sep + QStringLiteral("design.txt");
     LydDir = ProgramDir + sep + QStringLiteral("Alarmlydfiler");
+
+    // The folders the program writes its files into atomically: a write cut short
+    // by a crash or a power cut left its temporary file there.
+    for (const QString &folder : {optDir, alarmDir, alarmTekster, GemHentDir})
+        AtomicFile::removeLeftovers(folder);
 }
 
 QString DataFolders::optFile(const QString &name) const

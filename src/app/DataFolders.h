@@ -12,7 +12,9 @@ class DataFolders
 public:
     // Computes the paths below programDir for the user and creates the
     // user's folders that are missing. A folder that cannot be created is
-    // passed over; its path is set all the same.
+    // passed over; its path is set all the same. Temporary files that
+    // interrupted writes left in optDir, alarmDir, alarmTekster and GemHentDir
+    // are deleted.
     DataFolders(const QString &programDir, const QString &brugernavn);
 
     // The login name, or "Brugernavn" when the platform cannot tell it.

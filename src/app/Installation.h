@@ -9,7 +9,11 @@ namespace Installation {
 
 // Copies each top-level item of installedDir (file or whole folder) that
 // programDir lacks; an item that exists is never touched, so the user's own
-// changes survive. Returns the names of the items copied.
+// changes survive (a link counts as existing, also one that points nowhere).
+// Links to folders in the installation are not followed, links to files are
+// copied as files, and FIFOs, devices and sockets are passed over. Nothing is
+// ever written into, emptied or deleted but this run's own temporary copy.
+// Returns the names of the items copied.
 QStringList completeInstallation(const QString &installedDir, const QString &programDir);
 
 } // namespace Installation

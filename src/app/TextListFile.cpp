@@ -1,8 +1,8 @@
 #include "app/TextListFile.h"
 
 #include "app/AtomicFile.h"
+#include "platform/RegularFile.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -28,15 +28,12 @@ QByteArray toWindows1252(const QString &text)
 
 std::optional<QStringList> read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    const std::optional<QByteArray> bytes = RegularFile::read(path, RegularFile::textLimit);
+    if (!bytes)
         return std::nullopt;
 
     QStringDecoder decode("windows-1252");
-    const QString text = decode(bytes);
+    const QString text = decode(*bytes);
     if (text.isEmpty())
         return QStringList();
 

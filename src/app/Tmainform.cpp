@@ -452,7 +452,7 @@ void Tmainform::playAlarm(const TAlarmRecord &E)
     const QString lyd = m_lydListe.sti(E.alarmfil);
     const bool vist = !m_alarmform || m_alarmform->showAlarm(E.overskrift, E.tekstfilnavn);
     if (E.alarmtype == 1)
-        AlarmFile::sletAlarm(E);
+        AlarmFile::sletAlarm(E, m_folders.alarmDir, m_folders.alarmTekster);
     if (vist && !lyd.isEmpty() && E.gentagelse > 0)
         m_platform.soundPlayer->play(lyd, E.gentagelse, true);
     else

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <optional>
 
-class QPoint;
-class QSize;
 class QString;
 class QWidget;
 
@@ -14,12 +15,27 @@ namespace WindowGeometry {
 
 bool save(const QWidget &window, const QString &path, const QList<int> &extra = {});
 
-// Applies the stored place and size and returns the window's own values;
-// nothing (and no change) when the file is missing or does not hold them all.
+// Applies the stored place and size (brought onto the screens, see place) and
+// returns the window's own values; nothing (and no change) when the file is
+// missing or does not hold them all.
 std::optional<QList<int>> restore(QWidget &window, const QString &path, int extraCount = 0);
 
-// Moves and sizes the window as stored.
+// Where a window with a stored top-left corner and size goes, so that no file
+// can lose a window or make it huge. A width or height of 0 or less is taken
+// from ownSize; a size beyond the screen the window lies most on (the primary
+// screen when it lies on none) is cut to that screen's available area; a window
+// that then lies wholly off every screen is moved onto the primary one, as
+// near its stored place as fits. Screens are the available areas.
+QRect fitOnScreens(const QPoint &topLeft, const QSize &size, const QSize &ownSize,
+                   const QList<QRect> &availableScreens, const QRect &primaryAvailable);
+
+// Moves and resizes the window to the stored place and size as fitOnScreens
+// brings them onto the real screens; the window's current size is its own size.
 void place(QWidget &window, const QPoint &topLeft, const QSize &size);
+
+// Gives the window a stored size as place does, leaving its place alone (a
+// window that was never moved is still placed by the window system).
+void resizeOnScreen(QWidget &window, const QSize &size);
 
 void centreOnScreen(QWidget &window);
 

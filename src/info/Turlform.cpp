@@ -1,5 +1,6 @@
 #include "info/Turlform.h"
 
+#include "app/WindowGeometry.h"
 #include "app/WindowOptionFile.h"
 
 Turlform::Turlform(const QString &optfilnavn) : optfilnavn(optfilnavn)
@@ -19,5 +20,5 @@ void Turlform::gemOpt()
 void Turlform::hentOpt()
 {
     if (const auto values = WindowOptionFile::read(optfilnavn, 2))
-        resize(values->at(0), values->at(1));
+        WindowGeometry::resizeOnScreen(*this, QSize(values->at(0), values->at(1)));
 }

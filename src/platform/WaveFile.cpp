@@ -1,6 +1,7 @@
 #include "platform/WaveFile.h"
 
-#include <QFile>
+#include "platform/RegularFile.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -290,14 +291,8 @@ std::optional<WaveAudio> WaveFile::decode(const QByteArray &bytes, QString *erro
 
 std::optional<WaveAudio> WaveFile::load(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(error, file.errorString());
+    const std::optional<QByteArray> bytes = RegularFile::read(path, maxFileSize, error);
+    if (!bytes)
         return std::nullopt;
-    }
-    if (file.size() > maxFileSize) {
-        fail(error, QStringLiteral("the file is too large"));
-        return std::nullopt;
-    }
-    return decode(file.readAll(), error);
+    return decode(*bytes, error);
 }

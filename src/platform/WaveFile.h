@@ -22,7 +22,8 @@ struct WaveAudio
 class WaveFile
 {
 public:
-    // Files larger than this are refused rather than decoded into memory.
+    // Files larger than this are refused rather than decoded into memory, as are
+    // folders, FIFOs, devices and sockets.
     static constexpr qint64 maxFileSize = 128 * 1024 * 1024;
 
     static std::optional<WaveAudio> decode(const QByteArray &bytes, QString *error = nullptr);

@@ -5,8 +5,8 @@
 #include "RtfWriter.h"
 #include "app/AtomicFile.h"
 #include "app/TextListFile.h"
+#include "platform/RegularFile.h"
 
-#include <QFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextList>
@@ -24,16 +24,13 @@ RichTextEdit::RichTextEdit(QWidget *parent) : QTextEdit(parent) {}
 
 bool RichTextEdit::loadFromFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    const std::optional<QByteArray> bytes = RegularFile::read(path, RegularFile::textLimit);
+    if (!bytes)
         return false;
     if (m_plainText)
-        setPlainText(plainTextFromBytes(bytes));
+        setPlainText(plainTextFromBytes(*bytes));
     else
-        readRtf(bytes, *document());
+        readRtf(*bytes, *document());
     moveCursor(QTextCursor::Start);
     setModified(false);
     return true;

@@ -30,7 +30,8 @@ class RichTextEdit : public QTextEdit
 public:
     explicit RichTextEdit(QWidget *parent = nullptr);
 
-    // False when the file is missing or cannot be read. Damaged RTF loads
+    // False when the file is missing, cannot be read, is not a regular file or
+    // is above 16 MB; the editor is then unchanged. Damaged RTF loads
     // what can be recovered. The editor is unmodified afterwards.
     bool loadFromFile(const QString &path);
     // Written atomically: on failure the old file stays whole.

@@ -1,3 +1,4 @@
+#include "OddFiles.h"
 #include "TestFiles.h"
 #include "alarms/AlarmFile.h"
 #include "app/DataFolders.h"
@@ -5,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,6 +70,9 @@ private Q_SLOTS:
     void dailyAndDatedAtSameMinuteCoexist();
     void sletAlarm_data();
     void sletAlarm();
+    void sletAlarmStaysInTheAlarmFolders();
+    void oddFileIsUnreadable_data();
+    void oddFileIsUnreadable();
 };
 
 void TestAlarmFile::padsToTwoDigits_data()
@@ -374,11 +379,77 @@ void TestAlarmFile::sletAlarm()
     QVERIFY(AlarmFile::skrivAlarmfil(other));
     QVERIFY(putFile(other.tekstfilnavn, "{\\rtf1 Jul}"));
 
-    AlarmFile::sletAlarm(a);
+    AlarmFile::sletAlarm(a, folders.alarmDir, folders.alarmTekster);
     QVERIFY(!QFile::exists(a.filnavn));
     QVERIFY(!QFile::exists(a.tekstfilnavn));
     QVERIFY(QFile::exists(other.filnavn));
     QVERIFY(QFile::exists(other.tekstfilnavn));
+}
+
+void TestAlarmFile::sletAlarmStaysInTheAlarmFolders()
+{
+    QTemporaryDir tmp;
+    QTemporaryDir outside;
+    const DataFolders folders(tmp.path(), "Anna");
+    const QString name = "2015-12-24-18-00.txt";
+    const QString elsewhereText = outside.filePath("tekst.txt");
+    const QString elsewhereDescription = outside.filePath(name);
+    QVERIFY(putFile(elsewhereText, "keep"));
+    QVERIFY(putFile(elsewhereDescription, "keep"));
+
+    // Lines 10 and 11 name files outside the data folder, as a damaged or
+    // planted description file may.
+    TAlarmRecord a = nyAlarm(folders, "2015", 12, 24, 18, 0, 1, 1, 1, "Jul");
+    a.tekstfilnavn = elsewhereText;
+    a.filnavn = elsewhereDescription;
+    QVERIFY(putFile(
+        folders.alarmDir + name,
+        descriptionBytes({{10, elsewhereText.toUtf8()}, {11, elsewhereDescription.toUtf8()}})));
+    QVERIFY(putFile(folders.alarmTekster + name, "{\\rtf1 Jul}"));
+    const std::optional<TAlarmRecord> loaded = AlarmFile::loadAlarm(folders.alarmDir + name);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->filnavn, elsewhereDescription);
+
+    // A link in the alarm folder is removed itself, not what it points to.
+    const QString linkName = "2015-12-24-18-01.txt";
+    const QString linkTarget = outside.filePath("maal.txt");
+    QVERIFY(putFile(linkTarget, "keep"));
+    QVERIFY(QFile::link(linkTarget, folders.alarmTekster + linkName));
+    TAlarmRecord linked = a;
+    linked.filnavn = folders.alarmDir + linkName;
+
+    AlarmFile::sletAlarm(*loaded, folders.alarmDir, folders.alarmTekster);
+    AlarmFile::sletAlarm(linked, folders.alarmDir, folders.alarmTekster);
+
+    QVERIFY(!QFile::exists(folders.alarmDir + name));
+    QVERIFY(!QFile::exists(folders.alarmTekster + name));
+    QVERIFY(!QFileInfo(folders.alarmTekster + linkName).isSymLink());
+    QCOMPARE(fileContents(elsewhereText), QByteArray("keep"));
+    QCOMPARE(fileContents(elsewhereDescription), QByteArray("keep"));
+    QCOMPARE(fileContents(linkTarget), QByteArray("keep"));
+}
+
+void TestAlarmFile::oddFileIsUnreadable_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const QString &kind : OddFiles::kinds())
+        QTest::newRow(qPrintable(kind)) << kind;
+}
+
+void TestAlarmFile::oddFileIsUnreadable()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir tmp;
+    const DataFolders folders(tmp.path(), "Anna");
+    const QString path = folders.alarmDir + "0000-00-00-07-30.txt";
+    QVERIFY(OddFiles::make(kind, path));
+
+    QString error;
+    std::optional<TAlarmRecord> loaded;
+    QVERIFY2(OddFiles::finishesUnaided(path, [&] { loaded = AlarmFile::loadAlarm(path, &error); }),
+             "reading the file blocked");
+    QVERIFY(!loaded);
+    QCOMPARE(error, QString("filen kan ikke læses"));
 }
 
 QTEST_GUILESS_MAIN(TestAlarmFile)

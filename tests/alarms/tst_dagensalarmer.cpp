@@ -1,7 +1,9 @@
+#include "OddFiles.h"
 #include "alarms/DagensAlarmer.h"
 #include "app/DataFolders.h"
 #include "platform/fake/FakePlatform.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -108,6 +110,9 @@ private Q_SLOTS:
     void dateChange();
     void badFilesSkippedAndReportedOnce_data();
     void badFilesSkippedAndReportedOnce();
+    void skippedMessage_data();
+    void skippedMessage();
+    void tenThousandBadFilesGiveOneMessage();
 };
 
 void TestDagensAlarmer::filter_data()
@@ -245,7 +250,7 @@ void TestDagensAlarmer::dailyReloadedFiresAgainDatedDoesNot()
         QVERIFY(tick.fire);
         f.dagens.setFiring(true);
         if (tick.fire->alarmtype == 1)
-            AlarmFile::sletAlarm(*tick.fire);
+            AlarmFile::sletAlarm(*tick.fire, f.folders.alarmDir, f.folders.alarmTekster);
         f.dagens.setFiring(false);
     }
     QCOMPARE(f.dagens.index(), -1);
@@ -383,6 +388,75 @@ void TestDagensAlarmer::badFilesSkippedAndReportedOnce()
     // The others still fire.
     QCOMPARE(f.tickAt(at(10, 30, 0, kIdag.addDays(1))), QString("0000-00-00-10-30.txt"));
     QCOMPARE(f.dagens.skipReason(f.folders.alarmDir + good.at(0)), QString());
+}
+
+void TestDagensAlarmer::skippedMessage_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("message");
+    const QString reason = "navnet er ikke år-måned-dag-time-minut.txt";
+    const auto line = [&](int i) {
+        return QStringLiteral("\rnoter%1.txt: ").arg(i) + reason;
+    };
+    const QString five = line(0) + line(1) + line(2) + line(3) + line(4);
+
+    QTest::newRow("none") << 0 << QString();
+    QTest::newRow("one") << 1
+                         << "Alarmfilen noter0.txt kan ikke læses og er sprunget over.\r" + reason;
+    QTest::newRow("two") << 2
+                         << "2 alarmfiler kan ikke læses og er sprunget over:" + line(0) + line(1);
+    QTest::newRow("five") << 5 << "5 alarmfiler kan ikke læses og er sprunget over:" + five;
+    QTest::newRow("six") << 6
+                         << "6 alarmfiler kan ikke læses og er sprunget over:" + five +
+                                "\rog 1 anden.";
+    QTest::newRow("seven") << 7
+                           << "7 alarmfiler kan ikke læses og er sprunget over:" + five +
+                                  "\rog 2 andre.";
+}
+
+void TestDagensAlarmer::skippedMessage()
+{
+    QFETCH(int, count);
+    QFETCH(QString, message);
+    Fixture f;
+    QStringList expected;
+    for (int i = 0; i < count; ++i) {
+        f.putBytes(QStringLiteral("noter%1.txt").arg(i), "x");
+        expected.append(f.folders.alarmDir + QStringLiteral("noter%1.txt").arg(i));
+    }
+    f.clock.set(at(10, 0));
+    QStringList skipped = f.dagens.hentAlarmer();
+    skipped.sort();
+    QCOMPARE(skipped, expected);
+    QCOMPARE(f.dagens.skippedMessage(skipped), message);
+}
+
+void TestDagensAlarmer::tenThousandBadFilesGiveOneMessage()
+{
+    Fixture f;
+    f.put("0000-00-00-10-30.txt");
+    for (int i = 0; i < 10000; ++i)
+        f.putBytes(QStringLiteral("kladde %1.txt").arg(i), "x");
+    // One named well that is no file to read: it must not hold up the load.
+    const QString fifo = f.folders.alarmDir + "0000-00-00-11-00.txt";
+    QVERIFY(OddFiles::make("fifo", fifo));
+
+    f.clock.set(at(10, 0));
+    QStringList skipped;
+    QVERIFY2(OddFiles::finishesUnaided(fifo, [&] { skipped = f.dagens.hentAlarmer(); }),
+             "reading the FIFO blocked");
+    QCOMPARE(skipped.size(), 10001);
+    QVERIFY(skipped.contains(fifo));
+    QCOMPARE(namesOf(f.dagens.alarm()), QStringList{"0000-00-00-10-30.txt"});
+
+    const QStringList lines = f.dagens.skippedMessage(skipped).split(u'\r');
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines.first(), QString("10001 alarmfiler kan ikke læses og er sprunget over:"));
+    for (int i = 1; i <= 5; ++i) {
+        const QString &path = skipped.at(i - 1);
+        QCOMPARE(lines.at(i), QFileInfo(path).fileName() + ": " + f.dagens.skipReason(path));
+    }
+    QCOMPARE(lines.last(), QString("og 9996 andre."));
 }
 
 QTEST_GUILESS_MAIN(TestDagensAlarmer)

@@ -1,4 +1,5 @@
 #include "DiskSnapshot.h"
+#include "TestFiles.h"
 #include "app/DataFolders.h"
 #include "platform/fake/FakePlatform.h"
 
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void deletedGemHentComesBackEmpty();
     void folderThatCannotBeCreatedIsPassedOver();
     void usersShareTheInstallation();
+    void interruptedWritesLeaveNothingAfterTheNextStart();
 };
 
 void TestDataFolders::userName_data()
@@ -142,6 +144,29 @@ void TestDataFolders::usersShareTheInstallation()
     QVERIFY(anna.alarmDir != bo.alarmDir);
     QVERIFY(anna.brugerKalenderMappe != bo.brugerKalenderMappe);
     QVERIFY(anna.optDir != bo.optDir);
+}
+
+void TestDataFolders::interruptedWritesLeaveNothingAfterTheNextStart()
+{
+    QTemporaryDir tmp;
+    const QString p = tmp.path() + QStringLiteral("/Urmappe");
+    const DataFolders first(p, QStringLiteral("Anna"));
+    const QStringList folders{first.optDir + "/", first.alarmDir, first.alarmTekster,
+                              first.GemHentDir};
+    const QString leftover = QStringLiteral("design.txt.0badf00d.klokkeven-tmp");
+    for (const QString &folder : folders) {
+        QVERIFY(putFile(folder + leftover, "half"));
+        QVERIFY(putFile(folder + "design.txt", "whole"));
+    }
+    // Only the folders the program writes in are cleaned.
+    QVERIFY(putFile(first.brugerKalenderMappe + "/" + leftover, "the user's"));
+
+    const DataFolders second(p, QStringLiteral("Anna"));
+    for (const QString &folder : folders) {
+        QVERIFY2(!QFile::exists(folder + leftover), qPrintable(folder));
+        QCOMPARE(fileContents(folder + "design.txt"), QByteArray("whole"));
+    }
+    QVERIFY(QFile::exists(second.brugerKalenderMappe + "/" + leftover));
 }
 
 QTEST_GUILESS_MAIN(TestDataFolders)

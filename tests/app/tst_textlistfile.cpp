@@ -1,12 +1,17 @@
+#include "OddFiles.h"
 #include "TestFiles.h"
+#include "app/AtomicFile.h"
 #include "app/TextListFile.h"
 #include "app/WindowOptionFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <sys/mount.h>
 #include <sys/resource.h>
 
 namespace {} // namespace
@@ -23,6 +28,12 @@ private Q_SLOTS:
     void missingFileCannotBeRead();
     void failedWriteLeavesTheOldFile();
     void writeIntoMissingFolderFails();
+    void fullDiskLeavesTheOldFile();
+    void failedFlushIsReported();
+    void writeKeepsPermissionsAndReplacesALinkNotItsTarget();
+    void oddFileIsUnreadable_data();
+    void oddFileIsUnreadable();
+    void leftoversAreRemoved();
     void optionFile_data();
     void optionFile();
 };
@@ -104,6 +115,123 @@ void TestTextListFile::writeIntoMissingFolderFails()
 {
     QTemporaryDir tmp;
     QVERIFY(!TextListFile::write(tmp.filePath("none/a.txt"), {"x"}));
+}
+
+void TestTextListFile::fullDiskLeavesTheOldFile()
+{
+    QTemporaryDir tmp;
+    const QString mount = tmp.filePath("disk");
+    QVERIFY(QDir().mkdir(mount));
+    const QByteArray where = QFile::encodeName(mount);
+    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("mounting a small tmpfs is not allowed here; failedFlushIsReported covers the "
+              "failed write");
+    const auto unmount = qScopeGuard([&] { ::umount(where.constData()); });
+
+    const QString path = mount + "/design.txt";
+    QVERIFY(TextListFile::write(path, {"old", "file"}));
+    const QByteArray before = fileContents(path);
+    // Fill the disk to the last block, so that even a short write fails at the flush.
+    QFile filler(mount + "/filler");
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(1024, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    filler.close();
+
+    QVERIFY(!TextListFile::write(path, {"new", "file", "that", "does", "not", "fit"}));
+    QVERIFY(!WindowOptionFile::write(path, {1, 2, 3, 4}));
+    QCOMPARE(fileContents(path), before);
+    QCOMPARE(QDir(mount).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             (QStringList{"design.txt", "filler"}));
+}
+
+void TestTextListFile::failedFlushIsReported()
+{
+    // /dev/full takes buffered bytes and refuses them when they are flushed: the
+    // fault a full disk shows a buffered write.
+    QFile full("/dev/full");
+    QVERIFY(full.open(QIODevice::WriteOnly));
+    QVERIFY(!AtomicFile::writeAll(full, QByteArray("egenskaber\r\n")));
+
+    QTemporaryDir tmp;
+    QFile file(tmp.filePath("a.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(AtomicFile::writeAll(file, QByteArray("x\r\n")));
+    file.close();
+    QCOMPARE(fileContents(file.fileName()), QByteArray("x\r\n"));
+}
+
+void TestTextListFile::writeKeepsPermissionsAndReplacesALinkNotItsTarget()
+{
+    QTemporaryDir tmp;
+    QTemporaryDir outside;
+    const QString path = tmp.filePath("look.txt");
+    QVERIFY(putFile(path, "old\r\n"));
+    // Owner, group and others; the "user" bits only repeat the owner's here.
+    const QFileDevice::Permissions kept(0x7077);
+    const QFileDevice::Permissions mine =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(path, mine));
+    QVERIFY(TextListFile::write(path, {"new"}));
+    QCOMPARE(QFile::permissions(path) & kept, mine);
+
+    const QString target = outside.filePath("target.txt");
+    QVERIFY(putFile(target, "theirs"));
+    const QString link = tmp.filePath("design.txt");
+    QVERIFY(QFile::link(target, link));
+    QVERIFY(TextListFile::write(link, {"new"}));
+    QVERIFY(!QFileInfo(link).isSymLink());
+    QCOMPARE(fileContents(link), QByteArray("new\r\n"));
+    QCOMPARE(fileContents(target), QByteArray("theirs"));
+}
+
+void TestTextListFile::oddFileIsUnreadable_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const QString &kind : OddFiles::kinds())
+        QTest::newRow(qPrintable(kind)) << kind;
+}
+
+void TestTextListFile::oddFileIsUnreadable()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir tmp;
+    const QString path = tmp.filePath("alarmform.txt");
+    QVERIFY(OddFiles::make(kind, path));
+    std::optional<QStringList> lines;
+    std::optional<QList<int>> values{QList<int>()};
+    QVERIFY2(OddFiles::finishesUnaided(path,
+                                       [&] {
+                                           lines = TextListFile::read(path);
+                                           values = WindowOptionFile::read(path, 4);
+                                       }),
+             "reading the file blocked");
+    QVERIFY(!lines);
+    QVERIFY(!values);
+}
+
+void TestTextListFile::leftoversAreRemoved()
+{
+    QTemporaryDir tmp;
+    QTemporaryDir outside;
+    QVERIFY(putFile(tmp.filePath("design.txt"), "kept"));
+    QVERIFY(putFile(tmp.filePath("design.txt.1a2b3c4d.klokkeven-tmp"), "half"));
+    QVERIFY(putFile(tmp.filePath(".skjult.klokkeven-tmp"), "half"));
+    QVERIFY(putFile(tmp.filePath("klokkeven-tmp.txt"), "kept"));
+    QVERIFY(putFile(tmp.filePath("sub/x.txt.00000000.klokkeven-tmp"), "kept"));
+    const QString target = outside.filePath("target");
+    QVERIFY(putFile(target, "theirs"));
+    QVERIFY(QFile::link(target, tmp.filePath("link.klokkeven-tmp")));
+
+    AtomicFile::removeLeftovers(tmp.path());
+
+    QCOMPARE(QDir(tmp.path())
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                            QDir::Name),
+             (QStringList{"design.txt", "klokkeven-tmp.txt", "sub"}));
+    QVERIFY(QFile::exists(tmp.filePath("sub/x.txt.00000000.klokkeven-tmp")));
+    QCOMPARE(fileContents(target), QByteArray("theirs"));
 }
 
 void TestTextListFile::optionFile_data()

@@ -1,3 +1,4 @@
+#include "OddFiles.h"
 #include "WaveBytes.h"
 #include "platform/WaveFile.h"
 
@@ -150,6 +151,8 @@ private Q_SLOTS:
     void refusesDamagedInput_data();
     void refusesDamagedInput();
     void loadsFromDisk();
+    void oddFileIsRefused_data();
+    void oddFileIsRefused();
     void installedSounds_data();
     void installedSounds();
 };
@@ -363,6 +366,37 @@ void TestWaveFile::loadsFromDisk()
     QVERIFY(!WaveFile::load(tmp.filePath("mangler.wav"), &error));
     QVERIFY(!error.isEmpty());
     QVERIFY(!WaveFile::load(tmp.path(), &error));
+}
+
+void TestWaveFile::oddFileIsRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("fifo") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("device") << "device";
+    QTest::newRow("over the limit") << "over the limit";
+}
+
+void TestWaveFile::oddFileIsRefused()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir tmp;
+    const QString path = tmp.filePath("lyd.wav");
+    if (kind == "over the limit") {
+        // A real sound at the start, then sparse silence past the limit.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write(pcm16({0.5f, -0.5f}, 22050, 1)) > 0);
+        QVERIFY(file.resize(WaveFile::maxFileSize + 1));
+    } else {
+        QVERIFY(OddFiles::make(kind, path));
+    }
+    QString error;
+    std::optional<WaveAudio> audio;
+    QVERIFY2(OddFiles::finishesUnaided(path, [&] { audio = WaveFile::load(path, &error); }),
+             "reading the file blocked");
+    QVERIFY(!audio);
+    QVERIFY(!error.isEmpty());
 }
 
 void TestWaveFile::installedSounds_data()

@@ -1,3 +1,4 @@
+#include "OddFiles.h"
 #include "TestFiles.h"
 #include "richtext/RichTextEdit.h"
 #include "richtext/RtfReader.h"
@@ -34,6 +35,8 @@ class TestRichTextEdit : public QObject
 private Q_SLOTS:
     void loadAndSaveKeepTextAndFormat();
     void loadFailsOnlyWithoutFile();
+    void oddFileDoesNotLoad_data();
+    void oddFileDoesNotLoad();
     void saveFailureKeepsOldFile();
     void plainTextMode();
     void attributesOfSelection();
@@ -86,6 +89,33 @@ void TestRichTextEdit::loadFailsOnlyWithoutFile()
     QVERIFY(putFile(damaged, "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 Hej med dig\\'f"));
     QVERIFY(edit.loadFromFile(damaged));
     QCOMPARE(edit.toPlainText(), QStringLiteral("Hej med dig"));
+}
+
+void TestRichTextEdit::oddFileDoesNotLoad_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("plainText");
+    for (const QString &kind : OddFiles::kinds()) {
+        QTest::addRow("%s, rtf", qPrintable(kind)) << kind << false;
+        QTest::addRow("%s, plain text", qPrintable(kind)) << kind << true;
+    }
+}
+
+void TestRichTextEdit::oddFileDoesNotLoad()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, plainText);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("2015-12-24-18-00.txt");
+    QVERIFY(OddFiles::make(kind, path));
+    RichTextEdit edit;
+    edit.setPlainTextMode(plainText);
+    edit.setPlainText("før");
+    bool loaded = true;
+    QVERIFY2(OddFiles::finishesUnaided(path, [&] { loaded = edit.loadFromFile(path); }),
+             "reading the file blocked");
+    QVERIFY(!loaded);
+    QCOMPARE(edit.toPlainText(), QStringLiteral("før"));
 }
 
 void TestRichTextEdit::saveFailureKeepsOldFile()
