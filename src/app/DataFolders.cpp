@@ -59,6 +59,8 @@ DataFolders::DataFolders(const QString &programDir, const QString &brugernavn)
     filnavnLook = optDir + sep + QStringLiteral("look.txt");
     filnavnDesign = optDir + sep + QStringLiteral("design.txt");
     LydDir = ProgramDir + sep + QStringLiteral("Alarmlydfiler");
+    alarmLaas = (Brugernavn.isEmpty() ? ProgramDir : ProgramDir + sep + Brugernavn) + sep +
+                QStringLiteral("alarmer.lock");
 }
 
 QString DataFolders::optFile(const QString &name) const
