@@ -92,3 +92,8 @@ void Klokkeven::show()
 {
     m_context.vinduer.mainform->show();
 }
+
+void Klokkeven::close()
+{
+    m_context.vinduer.mainform->close();
+}
