@@ -1,6 +1,6 @@
 #include "alarms/AlarmLock.h"
 
-AlarmLock::AlarmLock(const QString &lockFilePath) : m_path(lockFilePath), m_lock(lockFilePath)
+AlarmLock::AlarmLock(const QString &lockFilePath) : m_lock(lockFilePath)
 {
     // A running holder keeps its lock however old the file is; only a holder
     // that no longer runs (its process is gone) loses it.

@@ -28,12 +28,9 @@ public:
     // What the last tryTake said; false before the first.
     bool held() const { return m_held; }
 
-    QString path() const { return m_path; }
-
 private:
     bool takeNamelessLock();
 
-    QString m_path;
     QLockFile m_lock;
     bool m_held = false;
 };
