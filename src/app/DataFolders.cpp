@@ -60,6 +60,8 @@ DataFolders::DataFolders(const QString &programDir, const QString &brugernavn)
     filnavnLook = optDir + sep + QStringLiteral("look.txt");
     filnavnDesign = optDir + sep + QStringLiteral("design.txt");
     LydDir = ProgramDir + sep + QStringLiteral("Alarmlydfiler");
+    alarmLaas = (Brugernavn.isEmpty() ? ProgramDir : ProgramDir + sep + Brugernavn) + sep +
+                QStringLiteral("alarmer.lock");
 
     // The folders the program writes its files into atomically: a write cut short
     // by a crash or a power cut left its temporary file there.

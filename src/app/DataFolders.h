@@ -35,4 +35,6 @@ public:
     QString filnavnLook;
     QString filnavnDesign;
     QString LydDir;
+    // The lock file in the user's folder held by the one copy that fires alarms.
+    QString alarmLaas;
 };

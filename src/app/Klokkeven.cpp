@@ -132,3 +132,8 @@ void Klokkeven::show()
 {
     m_vinduer.mainform->show();
 }
+
+void Klokkeven::close()
+{
+    m_vinduer.mainform->close();
+}

@@ -55,6 +55,9 @@ public:
 
     // Shows the main window; its first showing runs the start-up steps.
     void show();
+    // Closes the main window, as "Luk uret" does: the state is saved and
+    // finished follows.
+    void close();
 
 Q_SIGNALS:
     // The main window has closed and saved the program's state.
