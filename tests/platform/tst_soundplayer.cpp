@@ -40,6 +40,12 @@ bool soundServerAnswers()
         QVERIFY(m_recorder->restart());                                                            \
     } while (false)
 
+struct Burst
+{
+    int startMs;
+    int endMs;
+};
+
 // Records what the sound server plays, from the monitor of its default sink. One recorder
 // runs for the whole test: the null sink may take up to two seconds to serve a new recording.
 class Recorder
@@ -105,17 +111,24 @@ public:
         return loud;
     }
 
-    // Runs of sound separated by at least 50 ms of silence.
-    int bursts()
+    // Runs of sound separated by at least 50 ms of silence, in milliseconds of the recording.
+    QList<Burst> bursts()
     {
-        int count = 0;
+        QList<Burst> found;
+        const QList<bool> loud = loudWindows();
         int quiet = 1000;
-        for (bool loud : loudWindows()) {
-            if (loud && quiet >= 5)
-                ++count;
-            quiet = loud ? 0 : quiet + 1;
+        for (int i = 0; i < loud.size(); ++i) {
+            if (!loud[i]) {
+                ++quiet;
+                continue;
+            }
+            if (quiet >= 5)
+                found.append({10 * i, 10 * (i + 1)});
+            else
+                found.last().endMs = 10 * (i + 1);
+            quiet = 0;
         }
-        return count;
+        return found;
     }
 
     int loudMilliseconds()
@@ -176,6 +189,8 @@ private Q_SLOTS:
     void init();
     void playsEachRepetitionInTurn_data();
     void playsEachRepetitionInTurn();
+    void playsTheWholeSound_data();
+    void playsTheWholeSound();
     void unplayableFile_data();
     void unplayableFile();
     void noRepetitionsPlaysNothing();
@@ -253,7 +268,52 @@ void TestSoundPlayer::playsEachRepetitionInTurn()
     QVERIFY(elapsed.elapsed() >= times * 500 - 100);
     QVERIFY(!player.isPlaying());
     m_recorder->keepRecording(300);
-    QCOMPARE(m_recorder->bursts(), times);
+    QCOMPARE(m_recorder->bursts().size(), times);
+    QCOMPARE(finished.count(), 1);
+}
+
+void TestSoundPlayer::playsTheWholeSound_data()
+{
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<int>("times");
+    // The sound server still holds well over a tenth of a second when the sink has handed
+    // the last bytes over: a short sound is all in that tail.
+    QTest::newRow("0.1 s, twice") << 0.1 << 2;
+    QTest::newRow("1 s, twice") << 1.0 << 2;
+}
+
+void TestSoundPlayer::playsTheWholeSound()
+{
+    REQUIRE_RECORDING();
+    QFETCH(double, seconds);
+    QFETCH(int, times);
+    // Loud to the last sample, so that any cut end is heard as a shorter tone.
+    const QString path = writeFile("tone.wav", pcm16(tone(22050, 1, seconds, 0.0), 22050, 1));
+
+    WaveSoundPlayer player;
+    QSignalSpy finished(&player, &SoundPlayer::finished);
+    player.play(path, times, false);
+    QVERIFY(finished.wait(10000));
+    m_recorder->keepRecording(300);
+
+    // A partly loud 10 ms window counts as loud, so a whole tone measures up to two
+    // windows longer and a whole gap up to two windows shorter.
+    constexpr int tolerance = 30;
+    const int toneMs = int(std::lround(seconds * 1000));
+    const QList<Burst> bursts = m_recorder->bursts();
+    QStringList heard;
+    for (const Burst &burst : bursts)
+        heard.append(QStringLiteral("%1-%2 ms").arg(burst.startMs).arg(burst.endMs));
+    const QByteArray report = "heard at " + heard.join(QStringLiteral(", ")).toUtf8();
+    QVERIFY2(bursts.size() == times, report);
+    for (int i = 0; i < bursts.size(); ++i) {
+        const int length = bursts[i].endMs - bursts[i].startMs;
+        QVERIFY2(std::abs(length - toneMs) <= tolerance, report);
+        if (i > 0) {
+            const int gap = bursts[i].startMs - bursts[i - 1].endMs;
+            QVERIFY2(std::abs(gap - WaveSoundPlayer::gapMilliseconds) <= tolerance, report);
+        }
+    }
     QCOMPARE(finished.count(), 1);
 }
 
@@ -324,7 +384,7 @@ void TestSoundPlayer::outlastsABusyGuiThread()
     QThread::msleep(1200);
     QVERIFY(finished.wait(10000));
     m_recorder->keepRecording(300);
-    QVERIFY(m_recorder->bursts() >= 3);
+    QVERIFY(m_recorder->bursts().size() >= 3);
 }
 
 void TestSoundPlayer::stopEndsTheSoundAtOnce()
