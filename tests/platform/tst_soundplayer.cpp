@@ -21,22 +21,72 @@ constexpr int windowFrames = recordRate / 100; // 10 ms
 
 bool soundServerAnswers()
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pactl")).isEmpty() ||
-        QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty())
-        return false;
     QProcess pactl;
     pactl.start(QStringLiteral("pactl"), {QStringLiteral("info")});
     return pactl.waitForFinished(5000) && pactl.exitStatus() == QProcess::NormalExit &&
            pactl.exitCode() == 0;
 }
 
+// A PulseAudio daemon with a null sink of this test's own, so that the recordings hold the
+// player's sound alone, not what other programs or other test runs play at the same time.
+// The player and the recorder find it through PULSE_SERVER, set before either connects.
+class PrivateSoundServer
+{
+public:
+    ~PrivateSoundServer()
+    {
+        m_daemon.terminate();
+        if (!m_daemon.waitForFinished(2000))
+            m_daemon.kill();
+        m_daemon.waitForFinished(2000);
+    }
+
+    // True once the daemon answers.
+    bool start()
+    {
+        for (const char *program : {"pulseaudio", "pactl", "parec"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
+                return false;
+        }
+        if (!m_dir.isValid())
+            return false;
+        const QString socket = m_dir.filePath(QStringLiteral("native"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), m_dir.path());
+        environment.insert(QStringLiteral("PULSE_STATE_PATH"), m_dir.path());
+        m_daemon.setProcessEnvironment(environment);
+        m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_daemon.start(QStringLiteral("pulseaudio"),
+                       {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                        QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
+                        QStringLiteral("--log-level=error"),
+                        QStringLiteral("--load=module-null-sink"),
+                        QStringLiteral("--load=module-native-protocol-unix socket=") + socket});
+        if (!m_daemon.waitForStarted(5000))
+            return false;
+        qputenv("PULSE_SERVER", "unix:" + socket.toLocal8Bit());
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 5000) {
+            if (soundServerAnswers())
+                return true;
+            QThread::msleep(100);
+        }
+        return false;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_daemon;
+};
+
 // Skips a test that must hear the sound when there is no sound server to record from;
 // otherwise starts a fresh recording.
 #define REQUIRE_RECORDING()                                                                        \
     do {                                                                                           \
         if (!m_recorder)                                                                           \
-            QSKIP("No PulseAudio server answers (pactl info failed or parec is missing); "         \
-                  "start one with a null sink to hear the player.");                               \
+            QSKIP("No PulseAudio server of the test's own could be started (pulseaudio, pactl or " \
+                  "parec is missing, or the daemon did not answer): the sound is not heard.");     \
         QVERIFY(m_recorder->restart());                                                            \
     } while (false)
 
@@ -202,19 +252,22 @@ private Q_SLOTS:
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
 
+    std::unique_ptr<PrivateSoundServer> m_server;
     std::unique_ptr<Recorder> m_recorder;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 void TestSoundPlayer::initTestCase()
 {
-    if (soundServerAnswers())
+    m_server = std::make_unique<PrivateSoundServer>();
+    if (m_server->start())
         m_recorder = std::make_unique<Recorder>();
 }
 
 void TestSoundPlayer::cleanupTestCase()
 {
     m_recorder.reset();
+    m_server.reset();
 }
 
 void TestSoundPlayer::init()
