@@ -14,6 +14,12 @@
 
 namespace {
 
+// How often the sound server's progress is looked at while the last buffered audio plays.
+constexpr int lastSampleCheckMilliseconds = 10;
+// A server whose played time stands still this long plays nothing more (a suspended output);
+// without this bound the play would never end.
+constexpr int stalledMilliseconds = 1000;
+
 // The sound's bytes `times` times over with a gap of silence between, without
 // holding all the copies in memory.
 class RepeatingSource final : public QIODevice
@@ -26,6 +32,7 @@ public:
         open(QIODevice::ReadOnly);
     }
 
+    qint64 total() const { return m_total; }
     bool isSequential() const override { return true; }
     bool atEnd() const override { return m_position >= m_total; }
     qint64 bytesAvailable() const override
@@ -120,7 +127,11 @@ QByteArray encode(const QList<float> &samples, QAudioFormat::SampleFormat format
 
 } // namespace
 
-WaveSoundPlayer::WaveSoundPlayer(QObject *parent) : SoundPlayer(parent) {}
+WaveSoundPlayer::WaveSoundPlayer(QObject *parent) : SoundPlayer(parent)
+{
+    m_lastSampleCheck.setInterval(lastSampleCheckMilliseconds);
+    connect(&m_lastSampleCheck, &QTimer::timeout, this, &WaveSoundPlayer::checkLastSample);
+}
 
 WaveSoundPlayer::~WaveSoundPlayer()
 {
@@ -161,15 +172,18 @@ void WaveSoundPlayer::start(const WaveAudio &audio, int times)
 
     const qint64 gapBytes =
         qint64(audio.sampleRate) * gapMilliseconds / 1000 * format.bytesPerFrame();
-    m_source =
+    auto *source =
         new RepeatingSource(encode(audio.samples, format.sampleFormat()), times, gapBytes, this);
+    m_source = source;
+    m_playUSecs = format.durationForBytes(source->total());
     m_sink = new QAudioSink(device, format, this);
     m_sink->setVolume(m_volume);
     connect(m_sink, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-        // An underrun in the middle (a busy GUI thread) also turns the sink idle;
-        // only an idle sink with nothing left to pull has played to the end.
+        // An underrun in the middle (a busy GUI thread) also turns the sink idle. An idle
+        // sink with nothing left to pull has handed everything over, but the sound server
+        // still holds a fraction of a second of it to play.
         if (state == QAudio::IdleState && m_source->atEnd()) {
-            finish();
+            awaitLastSample();
         } else if (state == QAudio::StoppedState && m_sink->error() != QAudio::NoError) {
             qWarning() << "The sound output failed:" << m_sink->error();
             finishLater();
@@ -179,6 +193,28 @@ void WaveSoundPlayer::start(const WaveAudio &audio, int times)
     if (m_sink->error() != QAudio::NoError) {
         qWarning() << "The sound output cannot start:" << m_sink->error();
         finishLater();
+    }
+}
+
+void WaveSoundPlayer::awaitLastSample()
+{
+    m_lastProcessedUSecs = m_sink->processedUSecs();
+    m_sinceProgress.start();
+    m_lastSampleCheck.start();
+}
+
+void WaveSoundPlayer::checkLastSample()
+{
+    const qint64 processed = m_sink->processedUSecs();
+    if (processed >= m_playUSecs) {
+        finish();
+    } else if (processed != m_lastProcessedUSecs) {
+        m_lastProcessedUSecs = processed;
+        m_sinceProgress.restart();
+    } else if (m_sinceProgress.elapsed() >= stalledMilliseconds) {
+        qWarning() << "The sound output stopped playing" << (m_playUSecs - processed) / 1000
+                   << "ms before the end";
+        finish();
     }
 }
 
@@ -222,6 +258,7 @@ double WaveSoundPlayer::volume() const
 
 void WaveSoundPlayer::releaseSink()
 {
+    m_lastSampleCheck.stop();
     if (!m_sink)
         return;
     // Later, not now: this may run inside a signal of the sink.

@@ -3,6 +3,8 @@
 #include "platform/SoundPlayer.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QTimer>
 
 class QAudioSink;
 class QIODevice;
@@ -10,7 +12,9 @@ struct WaveAudio;
 
 // Plays wave files with our own decoder (WaveFile) into a QAudioSink: QSoundEffect
 // knows 8- and 16-bit PCM only, and the media player cannot play ADPCM.
-// The sink pulls the repetitions from the event loop, so the GUI stays usable.
+// The sink pulls the repetitions from the event loop, so the GUI stays usable; a play
+// ends when the sound server reports its last sample played, not when the sink has
+// merely handed it over.
 class WaveSoundPlayer final : public SoundPlayer
 {
     Q_OBJECT
@@ -31,12 +35,18 @@ public:
 
 private:
     void start(const WaveAudio &audio, int times);
+    void awaitLastSample();
+    void checkLastSample();
     void finishLater();
     void finish();
     void releaseSink();
 
     QAudioSink *m_sink = nullptr;
     QIODevice *m_source = nullptr;
+    qint64 m_playUSecs = 0; // every repetition and gap of the current play
+    QTimer m_lastSampleCheck;
+    qint64 m_lastProcessedUSecs = 0;
+    QElapsedTimer m_sinceProgress;
     double m_volume = 1.0;
     bool m_active = false;    // a play whose finished() is still due
     quint64 m_generation = 0; // tells a late queued finish from one of the current play

@@ -21,24 +21,80 @@ constexpr int windowFrames = recordRate / 100; // 10 ms
 
 bool soundServerAnswers()
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pactl")).isEmpty() ||
-        QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty())
-        return false;
     QProcess pactl;
     pactl.start(QStringLiteral("pactl"), {QStringLiteral("info")});
     return pactl.waitForFinished(5000) && pactl.exitStatus() == QProcess::NormalExit &&
            pactl.exitCode() == 0;
 }
 
+// A PulseAudio daemon with a null sink of this test's own, so that the recordings hold the
+// player's sound alone, not what other programs or other test runs play at the same time.
+// The player and the recorder find it through PULSE_SERVER, set before either connects.
+class PrivateSoundServer
+{
+public:
+    ~PrivateSoundServer()
+    {
+        m_daemon.terminate();
+        if (!m_daemon.waitForFinished(2000))
+            m_daemon.kill();
+        m_daemon.waitForFinished(2000);
+    }
+
+    // True once the daemon answers.
+    bool start()
+    {
+        for (const char *program : {"pulseaudio", "pactl", "parec"}) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
+                return false;
+        }
+        if (!m_dir.isValid())
+            return false;
+        const QString socket = m_dir.filePath(QStringLiteral("native"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), m_dir.path());
+        environment.insert(QStringLiteral("PULSE_STATE_PATH"), m_dir.path());
+        m_daemon.setProcessEnvironment(environment);
+        m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_daemon.start(QStringLiteral("pulseaudio"),
+                       {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                        QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
+                        QStringLiteral("--log-level=error"),
+                        QStringLiteral("--load=module-null-sink"),
+                        QStringLiteral("--load=module-native-protocol-unix socket=") + socket});
+        if (!m_daemon.waitForStarted(5000))
+            return false;
+        qputenv("PULSE_SERVER", "unix:" + socket.toLocal8Bit());
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 5000) {
+            if (soundServerAnswers())
+                return true;
+            QThread::msleep(100);
+        }
+        return false;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_daemon;
+};
+
 // Skips a test that must hear the sound when there is no sound server to record from;
 // otherwise starts a fresh recording.
 #define REQUIRE_RECORDING()                                                                        \
     do {                                                                                           \
         if (!m_recorder)                                                                           \
-            QSKIP("No PulseAudio server answers (pactl info failed or parec is missing); "         \
-                  "start one with a null sink to hear the player.");                               \
+            QSKIP("No PulseAudio server of the test's own could be started (pulseaudio, pactl or " \
+                  "parec is missing, or the daemon did not answer): the sound is not heard.");     \
         QVERIFY(m_recorder->restart());                                                            \
     } while (false)
+
+struct Burst
+{
+    int startMs;
+    int endMs;
+};
 
 // Records what the sound server plays, from the monitor of its default sink. One recorder
 // runs for the whole test: the null sink may take up to two seconds to serve a new recording.
@@ -105,17 +161,24 @@ public:
         return loud;
     }
 
-    // Runs of sound separated by at least 50 ms of silence.
-    int bursts()
+    // Runs of sound separated by at least 50 ms of silence, in milliseconds of the recording.
+    QList<Burst> bursts()
     {
-        int count = 0;
+        QList<Burst> found;
+        const QList<bool> loud = loudWindows();
         int quiet = 1000;
-        for (bool loud : loudWindows()) {
-            if (loud && quiet >= 5)
-                ++count;
-            quiet = loud ? 0 : quiet + 1;
+        for (int i = 0; i < loud.size(); ++i) {
+            if (!loud[i]) {
+                ++quiet;
+                continue;
+            }
+            if (quiet >= 5)
+                found.append({10 * i, 10 * (i + 1)});
+            else
+                found.last().endMs = 10 * (i + 1);
+            quiet = 0;
         }
-        return count;
+        return found;
     }
 
     int loudMilliseconds()
@@ -176,6 +239,8 @@ private Q_SLOTS:
     void init();
     void playsEachRepetitionInTurn_data();
     void playsEachRepetitionInTurn();
+    void playsTheWholeSound_data();
+    void playsTheWholeSound();
     void unplayableFile_data();
     void unplayableFile();
     void noRepetitionsPlaysNothing();
@@ -187,19 +252,22 @@ private Q_SLOTS:
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
 
+    std::unique_ptr<PrivateSoundServer> m_server;
     std::unique_ptr<Recorder> m_recorder;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 void TestSoundPlayer::initTestCase()
 {
-    if (soundServerAnswers())
+    m_server = std::make_unique<PrivateSoundServer>();
+    if (m_server->start())
         m_recorder = std::make_unique<Recorder>();
 }
 
 void TestSoundPlayer::cleanupTestCase()
 {
     m_recorder.reset();
+    m_server.reset();
 }
 
 void TestSoundPlayer::init()
@@ -253,7 +321,52 @@ void TestSoundPlayer::playsEachRepetitionInTurn()
     QVERIFY(elapsed.elapsed() >= times * 500 - 100);
     QVERIFY(!player.isPlaying());
     m_recorder->keepRecording(300);
-    QCOMPARE(m_recorder->bursts(), times);
+    QCOMPARE(m_recorder->bursts().size(), times);
+    QCOMPARE(finished.count(), 1);
+}
+
+void TestSoundPlayer::playsTheWholeSound_data()
+{
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<int>("times");
+    // The sound server still holds well over a tenth of a second when the sink has handed
+    // the last bytes over: a short sound is all in that tail.
+    QTest::newRow("0.1 s, twice") << 0.1 << 2;
+    QTest::newRow("1 s, twice") << 1.0 << 2;
+}
+
+void TestSoundPlayer::playsTheWholeSound()
+{
+    REQUIRE_RECORDING();
+    QFETCH(double, seconds);
+    QFETCH(int, times);
+    // Loud to the last sample, so that any cut end is heard as a shorter tone.
+    const QString path = writeFile("tone.wav", pcm16(tone(22050, 1, seconds, 0.0), 22050, 1));
+
+    WaveSoundPlayer player;
+    QSignalSpy finished(&player, &SoundPlayer::finished);
+    player.play(path, times, false);
+    QVERIFY(finished.wait(10000));
+    m_recorder->keepRecording(300);
+
+    // A partly loud 10 ms window counts as loud, so a whole tone measures up to two
+    // windows longer and a whole gap up to two windows shorter.
+    constexpr int tolerance = 30;
+    const int toneMs = int(std::lround(seconds * 1000));
+    const QList<Burst> bursts = m_recorder->bursts();
+    QStringList heard;
+    for (const Burst &burst : bursts)
+        heard.append(QStringLiteral("%1-%2 ms").arg(burst.startMs).arg(burst.endMs));
+    const QByteArray report = "heard at " + heard.join(QStringLiteral(", ")).toUtf8();
+    QVERIFY2(bursts.size() == times, report);
+    for (int i = 0; i < bursts.size(); ++i) {
+        const int length = bursts[i].endMs - bursts[i].startMs;
+        QVERIFY2(std::abs(length - toneMs) <= tolerance, report);
+        if (i > 0) {
+            const int gap = bursts[i].startMs - bursts[i - 1].endMs;
+            QVERIFY2(std::abs(gap - WaveSoundPlayer::gapMilliseconds) <= tolerance, report);
+        }
+    }
     QCOMPARE(finished.count(), 1);
 }
 
@@ -324,7 +437,7 @@ void TestSoundPlayer::outlastsABusyGuiThread()
     QThread::msleep(1200);
     QVERIFY(finished.wait(10000));
     m_recorder->keepRecording(300);
-    QVERIFY(m_recorder->bursts() >= 3);
+    QVERIFY(m_recorder->bursts().size() >= 3);
 }
 
 void TestSoundPlayer::stopEndsTheSoundAtOnce()
