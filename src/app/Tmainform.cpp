@@ -28,7 +28,8 @@ constexpr int kDigitalHoejde = 49;
 Tmainform::Tmainform(const QString &programDir, const Platform &platform, Messages &messages)
     : m_platform(platform), m_messages(messages),
       m_folders(programDir, DataFolders::GetUserFromWindows(*platform.userName)),
-      m_dagensAlarmer(m_folders.alarmDir, *platform.localTime), m_lydListe(m_folders.LydDir)
+      m_dagensAlarmer(m_folders.alarmDir, *platform.localTime), m_alarmLock(m_folders.alarmLaas),
+      m_lydListe(m_folders.LydDir)
 {
     setWindowTitle(QStringLiteral("Ur"));
     setWindowIcon(ActionIcons::rundtUr());
@@ -200,6 +201,13 @@ void Tmainform::buildPopupMenu()
     m_PopupMenu->addSeparator();
     m_PopupMenu->addAction(h.aInformation);
     m_PopupMenu->addAction(h.aLuk);
+
+    // The keyboard opens the menu at the clock, as the right mouse button does.
+    auto *menuTast = new QAction(this);
+    menuTast->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    connect(menuTast, &QAction::triggered, this,
+            [this] { m_PopupMenu->popup(mapToGlobal(rect().center())); });
+    addAction(menuTast);
 }
 
 void Tmainform::buildTrayIcon()
@@ -403,6 +411,11 @@ void Tmainform::FormShow()
 
 void Tmainform::hentAlarmer()
 {
+    // Another running copy of the program fires the alarms: this one only shows the clock.
+    if (!m_alarmLock.tryTake()) {
+        armAlarmTimer();
+        return;
+    }
     const QStringList skipped = m_dagensAlarmer.hentAlarmer();
     armAlarmTimer();
     udskrivAlarmer();
@@ -412,6 +425,21 @@ void Tmainform::hentAlarmer()
 
 void Tmainform::alarmTimerTimer()
 {
+    const bool hadLock = m_alarmLock.held();
+    if (!m_alarmLock.tryTake()) {
+        armAlarmTimer();
+        return;
+    }
+    if (!hadLock || m_overtager) {
+        // Taken over from a copy that ended: it may have fired this minute's alarms, so
+        // the list is read at the start of the next minute.
+        m_overtager = !m_overtager;
+        if (m_overtager)
+            armAlarmTimer();
+        else
+            hentAlarmer();
+        return;
+    }
     const DagensAlarmer::Tick tick = m_dagensAlarmer.alarmTimerTimer();
     if (tick.fire)
         playAlarm(*tick.fire);
@@ -437,13 +465,21 @@ void Tmainform::armAlarmTimer()
 
 void Tmainform::reportSkipped(const QStringList &skipped)
 {
-    // Told after the handler has finished, so that a message box never
-    // holds up the alarm check that found the file.
-    for (const QString &path : skipped) {
-        const QString text = QStringLiteral("Alarmfilen %1 kan ikke læses og er sprunget over.\r%2")
-                                 .arg(QFileInfo(path).fileName(), m_dagensAlarmer.skipReason(path));
-        QTimer::singleShot(0, this, [this, text] { m_messages.information(text); });
-    }
+    // Told after the handler has finished, so that a message box never holds
+    // up the alarm check that found the file; files found while a box is open
+    // wait for the next box, so boxes never stack inside each other.
+    m_uviste += skipped;
+    if (m_uviste.isEmpty() || m_beskedPlanlagt)
+        return;
+    m_beskedPlanlagt = true;
+    QTimer::singleShot(0, this, [this] {
+        while (!m_uviste.isEmpty()) {
+            const QString tekst = m_dagensAlarmer.skippedMessage(m_uviste);
+            m_uviste.clear();
+            m_messages.information(tekst);
+        }
+        m_beskedPlanlagt = false;
+    });
 }
 
 void Tmainform::playAlarm(const TAlarmRecord &E)

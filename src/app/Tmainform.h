@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarms/AlarmLock.h"
 #include "alarms/DagensAlarmer.h"
 #include "alarms/LydListe.h"
 #include "app/DataFolders.h"
@@ -114,6 +115,10 @@ private:
     Messages &m_messages;
     const DataFolders m_folders;
     DagensAlarmer m_dagensAlarmer;
+    AlarmLock m_alarmLock;
+    bool m_overtager = false; // taken over the alarms; the list is read next minute
+    QStringList m_uviste;     // unreadable files still to be told
+    bool m_beskedPlanlagt = false;
     LydListe m_lydListe;
     Talarmform *m_alarmform = nullptr;
     bool m_opstart = false;

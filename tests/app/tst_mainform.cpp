@@ -33,6 +33,29 @@ public:
     Tmainform *main = nullptr;
 };
 
+namespace {
+
+// A daily alarm pair at that minute, with the first sound.
+void dagligAlarm(const DataFolders &folders, int time, int minut)
+{
+    TAlarmRecord a;
+    a.aarS = QStringLiteral("0000");
+    a.maanedS = a.dagS = QStringLiteral("00");
+    a.time = time;
+    a.minut = minut;
+    a.timeS = getStr(time);
+    a.minutS = getStr(minut);
+    a.alarmfil = 1;
+    a.gentagelse = 2;
+    const QString stem = AlarmFile::stem(a.aarS, 0, 0, time, minut) + ".txt";
+    a.filnavn = folders.alarmDir + stem;
+    a.tekstfilnavn = folders.alarmTekster + stem;
+    QVERIFY(AlarmFile::skrivAlarmfil(a));
+    QVERIFY(putFile(a.tekstfilnavn, "{\\rtf1 Husk\\par}"));
+}
+
+} // namespace
+
 class TestMainform : public QObject
 {
     Q_OBJECT
@@ -56,6 +79,10 @@ private Q_SLOTS:
     void trayClickBringsTheWindowBack();
     void alarmSoundsWithoutTheOtherWindows();
     void rundtUrCheckMarkFollowsTheState();
+    void keyboardOpensThePopupMenu_data();
+    void keyboardOpensThePopupMenu();
+    void secondCopyLeavesTheAlarmsToTheFirst();
+    void manyUnreadableAlarmFilesGiveOneBox();
 };
 
 void TestMainform::actions_data()
@@ -380,19 +407,7 @@ void TestMainform::alarmSoundsWithoutTheOtherWindows()
     platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 15, 0)));
     QVERIFY(putFile(tmp.path() + "/Alarmlydfiler/Klokkespil.wav", "RIFF"));
     Tmainform main(tmp.path(), platform.services(), messages);
-    TAlarmRecord a;
-    a.aarS = QStringLiteral("0000");
-    a.maanedS = a.dagS = QStringLiteral("00");
-    a.time = 10;
-    a.minut = 15;
-    a.timeS = QStringLiteral("10");
-    a.minutS = QStringLiteral("15");
-    a.alarmfil = 1;
-    a.gentagelse = 2;
-    const QString stem = AlarmFile::stem(a.aarS, 0, 0, 10, 15) + ".txt";
-    a.filnavn = main.folders().alarmDir + stem;
-    a.tekstfilnavn = main.folders().alarmTekster + stem;
-    QVERIFY(AlarmFile::skrivAlarmfil(a));
+    dagligAlarm(main.folders(), 10, 15);
     main.show();
     main.alarmTimerTimer();
     QCOMPARE(platform.soundPlayer.plays,
@@ -407,6 +422,77 @@ void TestMainform::rundtUrCheckMarkFollowsTheState()
     QVERIFY(rundt->isChecked());
     f.main->setRundtUr(false);
     QVERIFY(!rundt->isChecked());
+}
+
+void TestMainform::keyboardOpensThePopupMenu_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Menu key") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+}
+
+void TestMainform::keyboardOpensThePopupMenu()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    MainformFixture f;
+    QVERIFY(QTest::qWaitForWindowExposed(f.main));
+    QTest::keyClick(f.main, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_VERIFY(f.main->PopupMenu()->isVisible());
+    f.main->PopupMenu()->close();
+}
+
+void TestMainform::secondCopyLeavesTheAlarmsToTheFirst()
+{
+    QTemporaryDir tmp;
+    FakePlatform platform;
+    RecordingMessages messages;
+    platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 14, 30)));
+    QVERIFY(putFile(tmp.path() + "/Alarmlydfiler/Klokkespil.wav", "RIFF"));
+    auto first = std::make_unique<Klokkeven>(tmp.path(), QString(), platform.services(), messages);
+    Klokkeven second(tmp.path(), QString(), platform.services(), messages);
+    dagligAlarm(first->vinduer().mainform->folders(), 10, 15);
+    dagligAlarm(first->vinduer().mainform->folders(), 10, 17);
+    first->show();
+    second.show();
+    QCOMPARE(first->vinduer().mainform->mAktiveAlarmer()->text(),
+             QStringLiteral("2 aktive alarmer"));
+    QCOMPARE(second.vinduer().mainform->mAktiveAlarmer()->text(),
+             QStringLiteral("0 aktive alarmer"));
+
+    platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 15, 0)));
+    first->vinduer().mainform->alarmTimerTimer();
+    second.vinduer().mainform->alarmTimerTimer();
+    QCOMPARE(platform.soundPlayer.plays.size(), 1);
+    platform.soundPlayer.finish();
+
+    // The first copy ends within the minute; the second takes over without
+    // firing the alarm of 10:15 again, and fires the next one.
+    first.reset();
+    platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 15, 40)));
+    second.vinduer().mainform->alarmTimerTimer();
+    platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 16, 0)));
+    second.vinduer().mainform->alarmTimerTimer();
+    QCOMPARE(second.vinduer().mainform->mAktiveAlarmer()->text(),
+             QStringLiteral("1 aktiv alarm"));
+    QCOMPARE(platform.soundPlayer.plays.size(), 1);
+    platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 17, 0)));
+    second.vinduer().mainform->alarmTimerTimer();
+    QCOMPARE(platform.soundPlayer.plays.size(), 2);
+    QVERIFY(messages.informations.isEmpty());
+}
+
+void TestMainform::manyUnreadableAlarmFilesGiveOneBox()
+{
+    MainformFixture f;
+    for (int i = 0; i < 12; ++i)
+        QVERIFY(putFile(f.main->folders().alarmDir + QStringLiteral("skidt%1.txt").arg(i), "x"));
+    f.main->hentAlarmer();
+    QTRY_COMPARE(f.messages.informations.size(), 1);
+    QVERIFY(f.messages.informations.first().startsWith(
+        QStringLiteral("12 alarmfiler kan ikke læses og er sprunget over:")));
+    QVERIFY(f.messages.informations.first().contains(QStringLiteral("og 7 andre.")));
 }
 
 QTEST_MAIN(TestMainform)
