@@ -99,7 +99,7 @@ std::optional<TAlarmRecord> loadAlarm(const QString &aFilename, QString *error)
     alarm.dag = static_cast<quint16>(tal[2]);
     alarm.time = static_cast<quint16>(tal[3]);
     alarm.minut = static_cast<quint16>(tal[4]);
-    alarm.alarmtype = static_cast<quint8>(tal[5]);
+    alarm.alarmtype = static_cast<AlarmType>(static_cast<quint8>(tal[5]));
     alarm.alarmfil = tal[6];
     alarm.gentagelse = static_cast<quint8>(tal[7]);
     alarm.overskrift = lines.at(8).left(kOverskriftLaengde);
@@ -114,7 +114,7 @@ bool skrivAlarmfil(const TAlarmRecord &alarm)
         alarm.overskrift.isEmpty() ? QStringLiteral("Ingen overskrift") : alarm.overskrift;
     return TextListFile::write(alarm.filnavn,
                                {alarm.aarS, alarm.maanedS, alarm.dagS, alarm.timeS, alarm.minutS,
-                                QString::number(alarm.alarmtype), QString::number(alarm.alarmfil),
+                                QString::number(int(alarm.alarmtype)), QString::number(alarm.alarmfil),
                                 QString::number(alarm.gentagelse), overskrift, alarm.tekstfilnavn,
                                 alarm.filnavn});
 }

@@ -4,11 +4,20 @@
 #include <QStringList>
 #include <optional>
 
+// The kinds of alarm, by the number a description file stores.
+enum class AlarmType : quint8
+{
+    Daglig = 0, // every day
+    Dato = 1,   // once, on its date; its files go when it has fired
+    Aarlig = 2, // every year on its day
+};
+
 // One alarm in memory, as read from its description file.
 struct TAlarmRecord
 {
     quint16 aar = 0, maaned = 0, dag = 0, time = 0, minut = 0;
-    quint8 alarmtype = 0, gentagelse = 0;
+    AlarmType alarmtype = AlarmType::Daglig;
+    quint8 gentagelse = 0;
     qint32 alarmfil = 0;
     QString overskrift, tekstfilnavn, filnavn, aarS, maanedS, dagS, timeS, minutS;
 };

@@ -487,7 +487,7 @@ void Tmainform::playAlarm(const TAlarmRecord &E)
     m_dagensAlarmer.setFiring(true);
     const QString lyd = m_lydListe.sti(E.alarmfil);
     const bool vist = !m_alarmform || m_alarmform->showAlarm(E.overskrift, E.tekstfilnavn);
-    if (E.alarmtype == 1)
+    if (E.alarmtype == AlarmType::Dato)
         AlarmFile::sletAlarm(E, m_folders.alarmDir, m_folders.alarmTekster);
     if (vist && !lyd.isEmpty() && E.gentagelse > 0)
         m_platform.soundPlayer->play(lyd, E.gentagelse, true);

@@ -65,7 +65,7 @@ TspmForm::TspmForm(QWidget *parent) : QDialog(parent)
     connect(m_cancelButton, &QPushButton::clicked, this, [this] { done(Nej); });
 }
 
-void TspmForm::setSpm(const QString &fName, int spmType)
+void TspmForm::setSpm(const QString &fName, SpmType spmType)
 {
     // The bare name: after the last separator of either kind, without its last extension.
     QString bare = fName;
@@ -77,15 +77,15 @@ void TspmForm::setSpm(const QString &fName, int spmType)
     m_info->clear();
     QStringList lines;
     switch (spmType) {
-    case 0:
+    case UrDesignFindes:
         lines = {QString(), QStringLiteral("Ur-designet ") + bare,
                  QStringLiteral("eksisterer allerede."), QStringLiteral("Skal filen overskrives?")};
         break;
-    case 1:
+    case FilFindes:
         lines = {QString(), QStringLiteral("Filen ") + bare, QStringLiteral("eksisterer allerede."),
                  QStringLiteral("Skal filen overskrives?")};
         break;
-    case 2:
+    case TekstIkkeGemt:
         lines = {QString(), QStringLiteral("Der er skrevet en tekst,"),
                  QStringLiteral("der ikke er gemt."),
                  QStringLiteral("Skal der startes en ny alligevel?")};

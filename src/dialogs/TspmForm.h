@@ -20,10 +20,17 @@ public:
 
     explicit TspmForm(QWidget *parent = nullptr);
 
-    // Fills the question with one of the prepared questions: 0 a clock
-    // design that exists, 1 a file that exists, 2 unsaved text. Any other
-    // kind leaves the text empty.
-    void setSpm(const QString &fName, int spmType);
+    // The prepared questions, by the number callers have always used for them.
+    enum SpmType
+    {
+        UrDesignFindes = 0, // a clock design of that name exists
+        FilFindes = 1,      // a file of that name exists
+        TekstIkkeGemt = 2,  // the text written has not been saved
+    };
+
+    // Fills the question with one of the prepared questions; a kind that is
+    // none of them leaves the text empty.
+    void setSpm(const QString &fName, SpmType spmType);
 
     // The question's lines; callers may fill it with their own question.
     QPlainTextEdit *info() const { return m_info; }

@@ -27,7 +27,7 @@ TAlarmRecord nyAlarm(const DataFolders &folders, const QString &aarS, int maaned
     a.dag = static_cast<quint16>(dag);
     a.time = static_cast<quint16>(time);
     a.minut = static_cast<quint16>(minut);
-    a.alarmtype = static_cast<quint8>(type);
+    a.alarmtype = static_cast<AlarmType>(type);
     a.alarmfil = lyd;
     a.gentagelse = static_cast<quint8>(gentagelse);
     a.overskrift = overskrift;
@@ -224,7 +224,7 @@ void TestAlarmFile::loadIsLenient()
     const QHash<QString, QString> fields{{"aar", QString::number(a->aar)},
                                          {"aarS", a->aarS},
                                          {"time", QString::number(a->time)},
-                                         {"alarmtype", QString::number(a->alarmtype)},
+                                         {"alarmtype", QString::number(int(a->alarmtype))},
                                          {"gentagelse", QString::number(a->gentagelse)},
                                          {"overskrift", a->overskrift},
                                          {"filnavn", a->filnavn}};

@@ -86,7 +86,7 @@ public:
         a.dagS = getStr(a.dag);
         a.timeS = getStr(a.time);
         a.minutS = getStr(a.minut);
-        a.alarmtype = type;
+        a.alarmtype = AlarmType(type);
         a.alarmfil = lyd;
         a.gentagelse = gentagelse;
         a.overskrift = QStringLiteral("Møde %1:%2").arg(time).arg(minut);

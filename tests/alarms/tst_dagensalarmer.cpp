@@ -51,7 +51,9 @@ struct Fixture
         a.timeS = f.at(3);
         a.minutS = f.at(4);
         a.aar = static_cast<quint16>(a.aarS.toInt());
-        a.alarmtype = a.aar == 0 ? 0 : a.aar == 3016 ? 2 : 1;
+        a.alarmtype = a.aar == 0      ? AlarmType::Daglig
+                      : a.aar == 3016 ? AlarmType::Aarlig
+                                      : AlarmType::Dato;
         a.alarmfil = 1;
         a.gentagelse = 1;
         a.overskrift = name;
@@ -249,7 +251,7 @@ void TestDagensAlarmer::dailyReloadedFiresAgainDatedDoesNot()
         const DagensAlarmer::Tick tick = f.dagens.alarmTimerTimer();
         QVERIFY(tick.fire);
         f.dagens.setFiring(true);
-        if (tick.fire->alarmtype == 1)
+        if (tick.fire->alarmtype == AlarmType::Dato)
             AlarmFile::sletAlarm(*tick.fire, f.folders.alarmDir, f.folders.alarmTekster);
         f.dagens.setFiring(false);
     }

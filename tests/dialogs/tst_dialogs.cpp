@@ -47,7 +47,7 @@ void TestDialogs::preparedQuestions()
     QFETCH(QString, text);
     TspmForm form;
     form.info()->setPlainText(QStringLiteral("an earlier question"));
-    form.setSpm(fName, spmType);
+    form.setSpm(fName, TspmForm::SpmType(spmType));
     QCOMPARE(form.info()->toPlainText(), text);
 }
 
@@ -67,7 +67,7 @@ void TestDialogs::answers()
     QFETCH(int, result);
     TspmForm form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Spørgsmål"));
-    form.setSpm(QString(), 5);
+    form.setSpm(QString(), TspmForm::SpmType(5));
     QTimer::singleShot(0, &form, [&] {
         if (how == "ja")
             QTest::mouseClick(form.okButton(), Qt::LeftButton);
