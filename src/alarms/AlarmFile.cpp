@@ -114,9 +114,9 @@ bool skrivAlarmfil(const TAlarmRecord &alarm)
         alarm.overskrift.isEmpty() ? QStringLiteral("Ingen overskrift") : alarm.overskrift;
     return TextListFile::write(alarm.filnavn,
                                {alarm.aarS, alarm.maanedS, alarm.dagS, alarm.timeS, alarm.minutS,
-                                QString::number(int(alarm.alarmtype)), QString::number(alarm.alarmfil),
-                                QString::number(alarm.gentagelse), overskrift, alarm.tekstfilnavn,
-                                alarm.filnavn});
+                                QString::number(int(alarm.alarmtype)),
+                                QString::number(alarm.alarmfil), QString::number(alarm.gentagelse),
+                                overskrift, alarm.tekstfilnavn, alarm.filnavn});
 }
 
 void sletAlarm(const TAlarmRecord &alarm, const QString &alarmDir, const QString &alarmTekster)

@@ -1,8 +1,8 @@
 #include "alarms/NedtaellingSide.h"
 
 #include "alarms/LydListe.h"
-#include "app/FedLabel.h"
 #include "app/Hints.h"
+#include "app/SideLayout.h"
 #include "app/UrVindue.h"
 #include "appearance/Indstillinger.h"
 #include "appearance/ListeRaekke.h"

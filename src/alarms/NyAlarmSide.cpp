@@ -1,6 +1,6 @@
 #include "alarms/NyAlarmSide.h"
 
-#include "app/FedLabel.h"
+#include "app/SideLayout.h"
 #include "appearance/Indstillinger.h"
 
 #include <QComboBox>

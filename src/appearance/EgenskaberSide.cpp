@@ -1,6 +1,6 @@
 #include "appearance/EgenskaberSide.h"
 
-#include "app/FedLabel.h"
+#include "app/SideLayout.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,17 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QtMath>
-
-namespace {
-
-QVBoxLayout *kolonne(QHBoxLayout *raekke)
-{
-    auto *kolonne = new QVBoxLayout;
-    raekke->addLayout(kolonne, 1);
-    return kolonne;
-}
-
-} // namespace
 
 EgenskaberSide::EgenskaberSide(QWidget *parent) : QWidget(parent)
 {

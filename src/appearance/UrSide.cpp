@@ -1,8 +1,8 @@
 #include "appearance/UrSide.h"
 
-#include "app/FedLabel.h"
 #include "app/Handlingsknap.h"
 #include "app/Hints.h"
+#include "app/SideLayout.h"
 #include "app/UrVindue.h"
 
 #include <QCheckBox>
@@ -12,13 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QVBoxLayout *kolonne(QHBoxLayout *raekke)
-{
-    auto *kolonne = new QVBoxLayout;
-    raekke->addLayout(kolonne, 1);
-    return kolonne;
-}
 
 QPushButton *handlingsknap(QAction *handling, QWidget *parent)
 {

@@ -1,6 +1,8 @@
-#include "app/FedLabel.h"
+#include "app/SideLayout.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 QLabel *fedLabel(const QString &text, QWidget *parent)
 {
@@ -9,4 +11,11 @@ QLabel *fedLabel(const QString &text, QWidget *parent)
     bold.setBold(true);
     label->setFont(bold);
     return label;
+}
+
+QVBoxLayout *kolonne(QHBoxLayout *raekke)
+{
+    auto *kolonne = new QVBoxLayout;
+    raekke->addLayout(kolonne, 1);
+    return kolonne;
 }
