@@ -32,8 +32,11 @@ std::optional<QStringList> read(const QString &path)
     if (!bytes)
         return std::nullopt;
 
-    QStringDecoder decode("windows-1252");
-    const QString text = decode(*bytes);
+    // A file saved by hand as UTF-8 says so with its byte-order mark.
+    const QByteArray bom("\xEF\xBB\xBF");
+    const bool utf8 = bytes->startsWith(bom);
+    QStringDecoder decode(utf8 ? "UTF-8" : "windows-1252");
+    const QString text = decode(utf8 ? bytes->sliced(bom.size()) : *bytes);
     if (text.isEmpty())
         return QStringList();
 

@@ -58,6 +58,9 @@ void TestTextListFile::read_data()
     QTest::newRow("cr only") << QByteArray("a\rb\r") << QStringList{"a", "b"};
     QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
     QTest::newRow("windows-1252") << QByteArray("\xc6\xd8\xc5\r\n") << QStringList{"ÆØÅ"};
+    QTest::newRow("utf-8 with byte-order mark")
+        << QByteArray("\xEF\xBB\xBFIceberg \xC3\x86\r\n2\r\n") << QStringList{"Iceberg Æ", "2"};
+    QTest::newRow("only a byte-order mark") << QByteArray("\xEF\xBB\xBF") << QStringList();
 }
 
 void TestTextListFile::read()
