@@ -48,7 +48,6 @@ NedtaellingSide::NedtaellingSide(UrVindue &urVindue, const LydListe &lydListe,
     connect(m_lydBar, &QScrollBar::valueChanged, this, &NedtaellingSide::lydBarChange);
     connect(m_lydfilBox, &QListWidget::currentRowChanged, aPlayLydfil,
             [aPlayLydfil](int row) { aPlayLydfil->setEnabled(row > 0); });
-    connect(m_lydfilBox, &QListWidget::itemClicked, this, &NedtaellingSide::lydfilBoxClick);
     connect(m_lydfilBox, &QListWidget::currentRowChanged, this, &NedtaellingSide::lydfilBoxClick);
     connect(m_lydfilBox, &QListWidget::itemDoubleClicked, this,
             &NedtaellingSide::lydfilBoxDblClick);

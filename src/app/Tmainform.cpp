@@ -430,14 +430,16 @@ void Tmainform::alarmTimerTimer()
         armAlarmTimer();
         return;
     }
-    if (!hadLock || m_overtager) {
+    if (!hadLock) {
         // Taken over from a copy that ended: it may have fired this minute's alarms, so
         // the list is read at the start of the next minute.
-        m_overtager = !m_overtager;
-        if (m_overtager)
-            armAlarmTimer();
-        else
-            hentAlarmer();
+        m_overtager = true;
+        armAlarmTimer();
+        return;
+    }
+    if (m_overtager) {
+        m_overtager = false;
+        hentAlarmer();
         return;
     }
     const DagensAlarmer::Tick tick = m_dagensAlarmer.alarmTimerTimer();

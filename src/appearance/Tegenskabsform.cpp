@@ -17,8 +17,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue, LydListe &lydListe,
-                               SoundPlayer &soundPlayer, Hints &hints)
+Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
+                               const LydListe &lydListe, SoundPlayer &soundPlayer, Hints &hints)
     : m_filnavnDesign(filnavnDesign), m_urVindue(urVindue), m_lydListe(lydListe),
       m_soundPlayer(soundPlayer)
 {
@@ -93,7 +93,7 @@ void Tegenskabsform::visSide(std::optional<EgenskabsSide> side)
 
 void Tegenskabsform::loadLydfiler()
 {
-    m_lydListe.hent();
+    // The main window read the sound folder when it was created.
     const QStringList navne = m_lydListe.navne();
     m_side2->visLyde(navne);
     m_side4->visLyde(navne);
@@ -135,7 +135,7 @@ void Tegenskabsform::optHent()
 
 void Tegenskabsform::HintInfo(const QString &hint)
 {
-    m_infoBar->showMessage(hint);
+    HintInfoShow(hint);
 }
 
 void Tegenskabsform::HintInfoShow(const QString &tekst)

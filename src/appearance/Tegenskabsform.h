@@ -28,7 +28,7 @@ class Tegenskabsform : public QWidget
 
 public:
     // filnavnDesign is the options file; hints reach the status bar from every window.
-    Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue, LydListe &lydListe,
+    Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue, const LydListe &lydListe,
                    SoundPlayer &soundPlayer, Hints &hints);
 
     QTabWidget *egenskabsBog() const { return m_egenskabsBog; }
@@ -48,7 +48,7 @@ public:
     // Shows the window on a tab, or on the tab it last had, and brings it forward.
     void visSide(std::optional<EgenskabsSide> side);
 
-    // Fills both sound lists from the sound folder.
+    // Fills both sound lists from the sound list.
     void loadLydfiler();
     // Plays the sound at a list index aAntal times; a test play is heard once.
     void playAlarm(int aIndex, int aAntal, bool test);
@@ -71,7 +71,7 @@ private:
 
     const QString m_filnavnDesign;
     UrVindue &m_urVindue;
-    LydListe &m_lydListe;
+    const LydListe &m_lydListe;
     SoundPlayer &m_soundPlayer;
     Indstillinger m_indstillinger;
     bool m_opstart = false;
