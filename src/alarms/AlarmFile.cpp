@@ -2,16 +2,19 @@
 
 #include "app/AtomicFile.h"
 #include "app/TextListFile.h"
+#include "richtext/RtfWriter.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
 constexpr qsizetype kLinjer = 11;
 constexpr qsizetype kOverskriftLaengde = 36;
 constexpr qsizetype kTekstLaengde = 4;
+constexpr qsizetype kNavngivne = 5;
 
 // A decimal field of a file name: digits only, so that "-" and "+" cannot sneak in
 // as signs between the fields.
@@ -123,15 +126,56 @@ void sletAlarm(const TAlarmRecord &alarm, const QString &alarmDir, const QString
 {
     // Only the name is taken from the stored path: whatever folder line 11 names,
     // the pair is looked for in this user's own alarm folders.
-    const QString navn = QFileInfo(alarm.filnavn).fileName();
-    if (navn.isEmpty() || navn == u"." || navn == u"..")
-        return;
+    sletAlarmfiler(QFileInfo(alarm.filnavn).fileName(), alarmDir, alarmTekster);
+}
+
+bool sletAlarmfiler(const QString &navn, const QString &alarmDir, const QString &alarmTekster)
+{
+    if (navn.isEmpty() || navn == u"." || navn == u".." || navn.contains(u'/') ||
+        navn.contains(u'\\'))
+        return false;
+    bool slettet = true;
     for (const QString &path : {alarmTekster + navn, alarmDir + navn}) {
         // A link is deleted itself, never what it points to.
         const QFileInfo file(path);
-        if ((file.exists() || file.isSymLink()) && !file.isDir())
-            QFile::remove(path);
+        if (file.isDir())
+            slettet = false;
+        else if ((file.exists() || file.isSymLink()) && !QFile::remove(path))
+            slettet = false;
     }
+    return slettet;
+}
+
+bool skrivAlarm(const TAlarmRecord &alarm, const QTextDocument &tekst)
+{
+    const bool parFandtes = QFileInfo::exists(alarm.filnavn);
+    if (!writeAtomically(alarm.tekstfilnavn, writeRtf(tekst)))
+        return false;
+    if (skrivAlarmfil(alarm))
+        return true;
+    if (!parFandtes)
+        QFile::remove(alarm.tekstfilnavn);
+    return false;
+}
+
+QString skippedMessage(const QStringList &paths, const QHash<QString, QString> &reasons)
+{
+    if (paths.isEmpty())
+        return QString();
+    if (paths.size() == 1) {
+        return QStringLiteral("Alarmfilen %1 kan ikke læses og er sprunget over.\r%2")
+            .arg(QFileInfo(paths.first()).fileName(), reasons.value(paths.first()));
+    }
+    QString text =
+        QStringLiteral("%1 alarmfiler kan ikke læses og er sprunget over:").arg(paths.size());
+    for (const QString &path : paths.first(std::min(paths.size(), kNavngivne)))
+        text += QStringLiteral("\r%1: %2").arg(QFileInfo(path).fileName(), reasons.value(path));
+    const qsizetype resten = paths.size() - kNavngivne;
+    if (resten == 1)
+        text += QStringLiteral("\rog 1 anden.");
+    else if (resten > 1)
+        text += QStringLiteral("\rog %1 andre.").arg(resten);
+    return text;
 }
 
 QStringList addAlarmer(const QString &alarmDir)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+class QTextDocument;
 
 // The kinds of alarm, by the number a description file stores.
 enum class AlarmType : quint8
@@ -56,6 +59,23 @@ bool skrivAlarmfil(const TAlarmRecord &alarm);
 // the separator); the folders stored in the record are never used, so a damaged or
 // planted description file cannot delete anything outside these two folders.
 void sletAlarm(const TAlarmRecord &alarm, const QString &alarmDir, const QString &alarmTekster);
+
+// Deletes the pair of the description file named `navn` (a bare file name, as found in
+// alarmDir): alarmTekster + navn, then alarmDir + navn, each only if it exists. True when
+// neither is left afterwards; false when a file could not be deleted (held by another
+// program, a read-only folder) or the name is not a bare file name.
+bool sletAlarmfiler(const QString &navn, const QString &alarmDir, const QString &alarmTekster);
+
+// Writes an alarm's pair: the text as RTF to alarm.tekstfilnavn, then the description
+// file. The text goes first, so a failed write never leaves a new description without
+// its text; a text written for a description that then cannot be written is taken
+// away again, unless it replaced an existing pair. False when either write failed.
+bool skrivAlarm(const TAlarmRecord &alarm, const QTextDocument &tekst);
+
+// The one information text that tells of skipped description files: one file by name
+// with its reason; several by a count, the first few by name and reason, and the
+// number of the rest. Empty when nothing was skipped.
+QString skippedMessage(const QStringList &paths, const QHash<QString, QString> &reasons);
 
 // Full paths (alarmDir + name) of the files, hidden ones too, not folders, in listing order.
 // Temporary files of writes in progress are left out.

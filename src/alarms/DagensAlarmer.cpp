@@ -2,13 +2,9 @@
 
 #include "platform/LocalTime.h"
 
-#include <QFileInfo>
-#include <algorithm>
-
 namespace {
 
 constexpr int kHvertAar = 3016;
-constexpr qsizetype kNavngivne = 5;
 
 int minutOfDay(int time, int minut)
 {
@@ -104,22 +100,7 @@ DagensAlarmer::Tick DagensAlarmer::alarmTimerTimer()
 
 QString DagensAlarmer::skippedMessage(const QStringList &paths) const
 {
-    if (paths.isEmpty())
-        return QString();
-    if (paths.size() == 1) {
-        return QStringLiteral("Alarmfilen %1 kan ikke læses og er sprunget over.\r%2")
-            .arg(QFileInfo(paths.first()).fileName(), skipReason(paths.first()));
-    }
-    QString text =
-        QStringLiteral("%1 alarmfiler kan ikke læses og er sprunget over:").arg(paths.size());
-    for (const QString &path : paths.first(std::min(paths.size(), kNavngivne)))
-        text += QStringLiteral("\r%1: %2").arg(QFileInfo(path).fileName(), skipReason(path));
-    const qsizetype resten = paths.size() - kNavngivne;
-    if (resten == 1)
-        text += QStringLiteral("\rog 1 anden.");
-    else if (resten > 1)
-        text += QStringLiteral("\rog %1 andre.").arg(resten);
-    return text;
+    return AlarmFile::skippedMessage(paths, m_skipReasons);
 }
 
 QString DagensAlarmer::countCaption() const

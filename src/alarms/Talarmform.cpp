@@ -95,6 +95,21 @@ bool Talarmform::showAlarm(const QString &aCaption, const QString &aFilename)
             });
         return false;
     }
+    visNy(aCaption, aabenTekst);
+    return true;
+}
+
+void Talarmform::showAlarmTekst(const QString &aCaption, const QString &html)
+{
+    show();
+    raise();
+    const QString aabenTekst = m_visesAlarm ? m_Memo->toHtml() : QString();
+    m_Memo->setHtml(html);
+    visNy(aCaption, aabenTekst);
+}
+
+void Talarmform::visNy(const QString &aCaption, const QString &aabenTekst)
+{
     if (m_visesAlarm)
         m_venter.append({windowTitle(), aabenTekst});
     m_visesAlarm = true;
@@ -108,7 +123,6 @@ bool Talarmform::showAlarm(const QString &aCaption, const QString &aFilename)
     m_Memo->document()->setModified(false);
     m_lukKnap->setFocus();
     setWindowTitle(aCaption);
-    return true;
 }
 
 void Talarmform::lukKnapClick()

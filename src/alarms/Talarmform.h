@@ -28,6 +28,8 @@ public:
     // (after telling the user, in a box on top of this window) when the text
     // could not be loaded. An alarm that was open stays, behind the new one.
     bool showAlarm(const QString &aCaption, const QString &aFilename);
+    // The same for a text at hand (HTML), as the countdown alarm brings it.
+    void showAlarmTekst(const QString &aCaption, const QString &html);
     // Stops the sound; brings back the alarm that waits behind, or closes.
     void lukKnapClick();
 
@@ -59,6 +61,8 @@ private:
     };
 
     void visVentende();
+    // The text is in Memo: the open alarm (as HTML) waits behind the new one.
+    void visNy(const QString &aCaption, const QString &aabenTekst);
 
     SoundPlayer &m_soundPlayer;
     Messages &m_messages;

@@ -1,5 +1,7 @@
 #include "app/Klokkeven.h"
 
+#include "alarms/AlarmOversigtSide.h"
+#include "alarms/AlarmTjenester.h"
 #include "alarms/Talarmform.h"
 #include "app/CreationSteps.h"
 #include "app/Hints.h"
@@ -13,6 +15,8 @@
 #include "info/Teditform.h"
 #include "info/Tinfoform.h"
 #include "info/Turlform.h"
+
+#include <QPlainTextEdit>
 
 template <typename Window, typename... Args> Window *Klokkeven::own(Args &&...args)
 {
@@ -46,8 +50,19 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
              }},
             {QStringLiteral("egenskabsform"),
              [&] {
-                 v.egenskabsform = own<Tegenskabsform>(folders.filnavnDesign, main, main.lydListe(),
-                                                       *platform.soundPlayer, *m_hints);
+                 const AlarmTjenester alarmTjenester{
+                     folders,
+                     *platform.localTime,
+                     messages,
+                     v.alarmform,
+                     main.dagensAlarmer(),
+                     [this](const QStringList &linjer) { return spoerg(linjer); },
+                     [m = &main] {
+                         m->hentAlarmer();
+                     }};
+                 v.egenskabsform =
+                     own<Tegenskabsform>(folders.filnavnDesign, main, main.lydListe(),
+                                         *platform.soundPlayer, *m_hints, alarmTjenester);
              }},
             {QStringLiteral("gemhentform"),
              [&] {
@@ -96,8 +111,12 @@ void Klokkeven::wire()
     main->setAlarmform(v.alarmform);
     connect(main, &Tmainform::lukkes, this, &Klokkeven::gemVinduer);
     connect(main, &Tmainform::lukket, this, &Klokkeven::finished);
-    if (Tegenskabsform *egenskabsform = v.egenskabsform)
+    if (Tegenskabsform *egenskabsform = v.egenskabsform) {
         connect(main, &Tmainform::egenskaberOensket, egenskabsform, &Tegenskabsform::visSide);
+        // The overview follows every load and every firing of today's alarms.
+        connect(main, &Tmainform::dagensAlarmerAendret, egenskabsform->side3(),
+                &AlarmOversigtSide::loadDagensAlarmer);
+    }
     if (Tinfoform *infoform = v.infoform)
         connect(main, &Tmainform::infoOensket, infoform, [infoform] {
             infoform->show();
@@ -111,6 +130,15 @@ void Klokkeven::wire()
             if (window && window->isVisible())
                 window->close();
     });
+}
+
+bool Klokkeven::spoerg(const QStringList &linjer) const
+{
+    TspmForm *spmForm = m_vinduer.spmForm;
+    if (!spmForm)
+        return false;
+    spmForm->info()->setPlainText(linjer.join(QLatin1Char('\n')));
+    return spmForm->exec() == TspmForm::Ja;
 }
 
 void Klokkeven::gemVinduer()

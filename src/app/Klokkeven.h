@@ -68,6 +68,8 @@ private:
     void wire();
     // The close steps after the main window's own, in their order.
     void gemVinduer();
+    // A yes/no question of these lines in the question window; true on "Ja".
+    bool spoerg(const QStringList &linjer) const;
 
     std::unique_ptr<Hints> m_hints;
     Vinduer m_vinduer;

@@ -18,7 +18,8 @@
 #include <QVBoxLayout>
 
 Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
-                               const LydListe &lydListe, SoundPlayer &soundPlayer, Hints &hints)
+                               const LydListe &lydListe, SoundPlayer &soundPlayer, Hints &hints,
+                               const AlarmTjenester &alarmTjenester)
     : m_filnavnDesign(filnavnDesign), m_urVindue(urVindue), m_lydListe(lydListe),
       m_soundPlayer(soundPlayer)
 {
@@ -32,9 +33,9 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
     m_egenskabsBog = new QTabWidget(this);
     m_egenskabsBog->setAccessibleName(QStringLiteral("Egenskaber"));
     m_side1 = new UrSide(urVindue);
-    m_side2 = new NedtaellingSide(urVindue, lydListe, soundPlayer);
-    m_side3 = new AlarmOversigtSide;
-    m_side4 = new NyAlarmSide;
+    m_side2 = new NedtaellingSide(urVindue, lydListe, soundPlayer, alarmTjenester);
+    m_side4 = new NyAlarmSide(urVindue, lydListe, soundPlayer, alarmTjenester);
+    m_side3 = new AlarmOversigtSide(urVindue, *m_side4, alarmTjenester);
     m_side5 = new KalenderSide;
     m_side6 = new EgenskaberSide;
     m_egenskabsBog->addTab(m_side1, QStringLiteral("Ur"));
@@ -55,6 +56,12 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
 
     connect(m_egenskabsBog, &QTabWidget::currentChanged, this, &Tegenskabsform::egenskabsBogChange);
     connect(m_side6, &EgenskaberSide::gemOensket, this, &Tegenskabsform::optGem);
+    connect(m_side1->suStartKnap(), &QPushButton::clicked, m_side2,
+            &NedtaellingSide::suStartKnapClick);
+    connect(m_side1->suStopKnap(), &QPushButton::clicked, m_side2,
+            &NedtaellingSide::suStopKnapClick);
+    connect(m_side3, &AlarmOversigtSide::redigeres, this,
+            [this] { m_egenskabsBog->setCurrentIndex(int(EgenskabsSide::NyAlarm)); });
 
     FormCreate(hints);
 }

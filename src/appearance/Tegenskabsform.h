@@ -7,6 +7,7 @@
 #include <optional>
 
 class AlarmOversigtSide;
+struct AlarmTjenester;
 class EgenskaberSide;
 class Hints;
 class KalenderSide;
@@ -27,9 +28,10 @@ class Tegenskabsform : public QWidget
     Q_OBJECT
 
 public:
-    // filnavnDesign is the options file; hints reach the status bar from every window.
+    // filnavnDesign is the options file; hints reach the status bar from every window;
+    // the alarm pages get alarmTjenester.
     Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue, const LydListe &lydListe,
-                   SoundPlayer &soundPlayer, Hints &hints);
+                   SoundPlayer &soundPlayer, Hints &hints, const AlarmTjenester &alarmTjenester);
 
     QTabWidget *egenskabsBog() const { return m_egenskabsBog; }
     QStatusBar *infoBar() const { return m_infoBar; }

@@ -48,6 +48,12 @@ UrSide::UrSide(UrVindue &urVindue, QWidget *parent) : QWidget(parent), m_urVindu
     hoejre->addWidget(rundtUr);
     hoejre->addWidget(handlingsknap(h.aForm, this));
     hoejre->addWidget(handlingsknap(h.aUr, this));
+    m_suStartKnap = new QPushButton(QStringLiteral("Stopur start"), this);
+    setHint(m_suStartKnap, QStringLiteral("Start stopuret uden alarm"));
+    m_suStopKnap = new QPushButton(QStringLiteral("Stopur stop"), this);
+    setHint(m_suStopKnap, QStringLiteral("Stop stopuret uden alarm"));
+    hoejre->addWidget(m_suStartKnap);
+    hoejre->addWidget(m_suStopKnap);
     hoejre->addStretch(1);
     auto *information = new QPushButton(QStringLiteral("Information"), this);
     information->setFlat(true);

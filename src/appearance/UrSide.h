@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QPushButton;
 class UrVindue;
 
 // The properties window's tab "Ur", in three columns: the clock's colours;
@@ -14,8 +15,14 @@ class UrSide : public QWidget
 public:
     explicit UrSide(UrVindue &urVindue, QWidget *parent = nullptr);
 
+    // "Stopur start" and "Stopur stop": the plain stopwatch, served by the countdown page.
+    QPushButton *suStartKnap() const { return m_suStartKnap; }
+    QPushButton *suStopKnap() const { return m_suStopKnap; }
+
 private:
     void sbInfoDesignClick();
 
     UrVindue &m_urVindue;
+    QPushButton *m_suStartKnap;
+    QPushButton *m_suStopKnap;
 };
