@@ -148,7 +148,7 @@ bool sletAlarmfiler(const QString &navn, const QString &alarmDir, const QString 
 
 bool skrivAlarm(const TAlarmRecord &alarm, const QTextDocument &tekst)
 {
-    const bool parFandtes = QFileInfo::exists(alarm.filnavn);
+    const bool parFandtes = QFileInfo(alarm.filnavn).isFile();
     if (!writeAtomically(alarm.tekstfilnavn, writeRtf(tekst)))
         return false;
     if (skrivAlarmfil(alarm))
