@@ -64,6 +64,7 @@ AlarmOversigtSide::AlarmOversigtSide(UrVindue &urVindue, NyAlarmSide &nyAlarmSid
     m_alarmBox->verticalHeader()->hide();
     m_alarmBox->setWordWrap(false);
     QHeaderView *kolonner = m_alarmBox->horizontalHeader();
+    kolonner->setMinimumSectionSize(16);
     kolonner->setSectionResizeMode(QHeaderView::Fixed);
     kolonner->setStretchLastSection(true);
     m_alarmBox->setColumnWidth(0, 24);
