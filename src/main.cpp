@@ -5,10 +5,49 @@
 #include "platform/TerminationSignals.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+constexpr char kHjaelp[] = "Brug: klokkeven [--help | --version]\n"
+                           "Klokkeven er et skrivebordsur med alarmer, kalender og stopur.\n"
+                           "Programmet tager ingen andre argumenter.\n"
+                           "\n"
+                           "  -h, --help     vis denne hjælp\n"
+                           "  -v, --version  vis programmets version\n";
+
+// Answers --help and --version on the terminal, before any window or display
+// is needed. Returns the exit code when the program is to end here.
+std::optional<int> svarPaaArgumenter(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kHjaelp, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            std::fputs("Klokkeven " KLOKKEVEN_VERSION "\n", stdout);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> slut = svarPaaArgumenter(argc, argv))
+        return *slut;
     QApplication application(argc, argv);
+    // The toolkit has taken its own options; anything left is not ours.
+    if (const QStringList rest = application.arguments().mid(1); !rest.isEmpty()) {
+        std::fprintf(stderr, "klokkeven: ukendt argument: %s\n\n%s", qPrintable(rest.first()),
+                     kHjaelp);
+        return 2;
+    }
     application.setApplicationName(QStringLiteral("Klokkeven"));
     // The program ends when the main window closes, not when the last window
     // does: the tray icon and hidden windows live on until then.

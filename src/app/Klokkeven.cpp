@@ -15,6 +15,9 @@
 #include "info/Teditform.h"
 #include "info/Tinfoform.h"
 #include "info/Turlform.h"
+#include "launcher/OpstartGenvej.h"
+
+#include <QCoreApplication>
 
 #include <QPlainTextEdit>
 
@@ -95,6 +98,18 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
         },
         messages);
     wire();
+    if (v.egenskabsform && platform.shell) {
+        // Without an information window the notices are information boxes.
+        std::function<void(const QString &)> infoVindue;
+        if (Tinfform *infform = v.infform)
+            infoVindue = [infform](const QString &tekst) {
+                infform->insertTekst(tekst);
+                infform->exec();
+            };
+        v.egenskabsform->setOpstartGenvej(
+            {QCoreApplication::applicationFilePath(), folders.optDir, folders.strukturDir},
+            *platform.shell, messages, std::move(infoVindue));
+    }
 }
 
 Klokkeven::~Klokkeven()

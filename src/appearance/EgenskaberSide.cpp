@@ -1,5 +1,6 @@
 #include "appearance/EgenskaberSide.h"
 
+#include "app/Hints.h"
 #include "app/SideLayout.h"
 
 #include <QHBoxLayout>
@@ -33,7 +34,15 @@ EgenskaberSide::EgenskaberSide(QWidget *parent) : QWidget(parent)
 
     QVBoxLayout *hoejre = kolonne(raekke);
     hoejre->addWidget(fedLabel(QStringLiteral("Program opstart"), this));
-    hoejre->addWidget(new QLabel(QStringLiteral("Startop-program"), this));
+    auto *startProgLabel = new QLabel(QStringLiteral("Startop-program"), this);
+    hoejre->addWidget(startProgLabel);
+    {
+        m_startProgDoButton = new QPushButton(QStringLiteral("Udfør"), this);
+        setHint(m_startProgDoButton,
+                QStringLiteral("Tilføj eller fjern programmet som startop-program"));
+        startProgLabel->setBuddy(m_startProgDoButton);
+        hoejre->addWidget(m_startProgDoButton, 0, Qt::AlignLeft);
+    }
     hoejre->addStretch(1);
     // A push button cannot wrap its caption; a label inside it does.
     const QString gemTekst = QStringLiteral("Gem startop egenskaber");

@@ -15,6 +15,8 @@ public:
     explicit EgenskaberSide(QWidget *parent = nullptr);
 
     QPushButton *gemButton() const { return m_gemButton; }
+    // The start-up shortcut's button; its caption tells the shortcut's state.
+    QPushButton *startProgDoButton() const { return m_startProgDoButton; }
 
     // The about panel's picture: a clock face of our own.
     static QPixmap omBillede();
@@ -27,4 +29,5 @@ private:
     void gemButtonClick();
 
     QPushButton *m_gemButton;
+    QPushButton *m_startProgDoButton;
 };

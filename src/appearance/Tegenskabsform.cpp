@@ -10,6 +10,7 @@
 #include "appearance/EgenskaberSide.h"
 #include "appearance/UrSide.h"
 #include "calendar/KalenderSide.h"
+#include "launcher/OpstartGenvej.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -89,6 +90,18 @@ void Tegenskabsform::FormShow()
     m_side6->gemButton()->setEnabled(false);
 }
 
+void Tegenskabsform::setOpstartGenvej(const OpstartStier &stier, Shell &shell, Messages &messages,
+                                      std::function<void(const QString &)> infoVindue)
+{
+    m_opstartGenvej = new OpstartGenvej(stier, shell, messages, std::move(infoVindue),
+                                        m_indstillinger.startProgFilename, this);
+    QPushButton *knap = m_side6->startProgDoButton();
+    connect(knap, &QPushButton::clicked, m_opstartGenvej, &OpstartGenvej::startProgDoButtonClick);
+    connect(m_opstartGenvej, &OpstartGenvej::caption, knap, &QPushButton::setText);
+    connect(m_opstartGenvej, &OpstartGenvej::trykket, m_side6->gemButton(),
+            [this] { m_side6->gemButton()->setEnabled(true); });
+}
+
 void Tegenskabsform::visSide(std::optional<EgenskabsSide> side)
 {
     if (side)
@@ -123,6 +136,8 @@ bool Tegenskabsform::optGem()
     m_indstillinger.side = EgenskabsSide(m_egenskabsBog->currentIndex());
     const QRect ramme = frameGeometry();
     m_indstillinger.vindue = QRect(ramme.topLeft(), ramme.size());
+    if (m_opstartGenvej)
+        m_indstillinger.startProgFilename = m_opstartGenvej->startProgFilename();
     return Indstillingsfil::gem(m_filnavnDesign, m_indstillinger);
 }
 
@@ -133,6 +148,8 @@ void Tegenskabsform::optHent()
     m_egenskabsBog->setCurrentIndex(int(m_indstillinger.side));
     m_side2->hentIndstillinger(m_indstillinger);
     m_side4->hentIndstillinger(m_indstillinger);
+    m_side6->startProgDoButton()->setText(
+        OpstartGenvej::startCaption(m_indstillinger.startProgFilename));
     if (m_indstillinger.vindue)
         WindowGeometry::place(*this, m_indstillinger.vindue->topLeft(),
                               m_indstillinger.vindue->size());

@@ -4,6 +4,7 @@
 #include "appearance/Indstillinger.h"
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class AlarmOversigtSide;
@@ -13,12 +14,16 @@ class Hints;
 class KalenderSide;
 class LydListe;
 class NedtaellingSide;
+class Messages;
 class NyAlarmSide;
+class OpstartGenvej;
 class QStatusBar;
 class QTabWidget;
+class Shell;
 class SoundPlayer;
 class UrSide;
 class UrVindue;
+struct OpstartStier;
 
 // The properties window: a frame of six tabs, one page class each, a status
 // bar for hints, and the options file that the pages share. Operations other
@@ -46,6 +51,13 @@ public:
     // Set when the program started without an options file.
     bool firstOpstart() const { return m_firstOpstart; }
     const Indstillinger &indstillinger() const { return m_indstillinger; }
+
+    // Readies the start-up shortcut button, once every window exists: its
+    // messages are notices of `messages` for the information window `infoVindue`.
+    void setOpstartGenvej(const OpstartStier &stier, Shell &shell, Messages &messages,
+                          std::function<void(const QString &)> infoVindue);
+    // Null until setOpstartGenvej.
+    OpstartGenvej *opstartGenvej() const { return m_opstartGenvej; }
 
     // Shows the window on a tab, or on the tab it last had, and brings it forward.
     void visSide(std::optional<EgenskabsSide> side);
@@ -86,4 +98,5 @@ private:
     NyAlarmSide *m_side4;
     KalenderSide *m_side5;
     EgenskaberSide *m_side6;
+    OpstartGenvej *m_opstartGenvej = nullptr;
 };

@@ -25,6 +25,15 @@ public:
         if (acknowledged)
             acknowledged();
     }
+    // A longer notice in the program's information window: `window` puts the
+    // text in and waits for OK. Without a window it is an information box.
+    virtual void notice(const QString &text, const std::function<void(const QString &)> &window)
+    {
+        if (window)
+            window(text);
+        else
+            information(text);
+    }
     // An error that no handler caught; the program runs on.
     virtual void error(const QString &text) = 0;
 };

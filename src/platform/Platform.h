@@ -1,6 +1,7 @@
 #pragma once
 
 class LocalTime;
+class Shell;
 class SoundPlayer;
 class UserName;
 
@@ -11,4 +12,5 @@ struct Platform
     LocalTime *localTime = nullptr;
     UserName *userName = nullptr;
     SoundPlayer *soundPlayer = nullptr;
+    Shell *shell = nullptr;
 };

@@ -27,6 +27,12 @@ public:
         m_open.append(std::move(acknowledged));
     }
 
+    // A notice never opens the information window in a test.
+    void notice(const QString &text, const std::function<void(const QString &)> &) override
+    {
+        notices.append(text);
+    }
+
     void error(const QString &text) override { errors.append(text); }
 
     // How many owned boxes wait for the user.
@@ -46,6 +52,8 @@ public:
     // box of its own.
     QList<QPointer<QWidget>> owners;
     QStringList errors;
+    // The notices meant for the information window, in order.
+    QStringList notices;
 
 private:
     QList<std::function<void()>> m_open;

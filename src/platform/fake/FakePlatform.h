@@ -2,11 +2,13 @@
 
 #include "platform/LocalTime.h"
 #include "platform/Platform.h"
+#include "platform/Shell.h"
 #include "platform/UserName.h"
 #include "platform/fake/FakeSoundPlayer.h"
 
 // Platform services for tests: a clock that says what the test sets, a
 // user name that can fail or be empty, a sound player that records its plays.
+// The shell is the machine's own: scripts run for real in a temporary home.
 class FakeLocalTime final : public LocalTime
 {
 public:
@@ -30,9 +32,10 @@ private:
 class FakePlatform
 {
 public:
-    Platform services() { return {&localTime, &userName, &soundPlayer}; }
+    Platform services() { return {&localTime, &userName, &soundPlayer, &shell}; }
 
     FakeLocalTime localTime;
     FakeUserName userName;
     FakeSoundPlayer soundPlayer;
+    SystemShell shell;
 };

@@ -1,0 +1,125 @@
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The installation as "cmake --install" makes it, in a prefix of its own.
+class TestInstalledProgram : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void installsTheProgramItsDataAndItsDesktopFiles_data();
+    void installsTheProgramItsDataAndItsDesktopFiles();
+    void desktopEntryIsValid();
+    void metainfoIsValid();
+    void installedProgramAnswersOnTheTerminal_data();
+    void installedProgramAnswersOnTheTerminal();
+
+private:
+    // Runs a program to its end; its output, or a failure.
+    static QByteArray run(const QString &program, const QStringList &arguments,
+                          int expectedExit = 0);
+
+    QTemporaryDir m_prefix;
+};
+
+QByteArray TestInstalledProgram::run(const QString &program, const QStringList &arguments,
+                                     int expectedExit)
+{
+    QProcess process;
+    // The answers come on a terminal without a display; only an argument
+    // the program refuses needs the toolkit to be started.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *display : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(display));
+    if (expectedExit != 0)
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000)) {
+        qWarning("%s did not run: %s", qPrintable(program), qPrintable(process.errorString()));
+        return QByteArray("did not run");
+    }
+    const QByteArray output = process.readAllStandardOutput() + process.readAllStandardError();
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != expectedExit) {
+        qWarning("%s %s: exit %d\n%s", qPrintable(program), qPrintable(arguments.join(' ')),
+                 process.exitCode(), output.constData());
+        return QByteArray("failed");
+    }
+    return output;
+}
+
+void TestInstalledProgram::initTestCase()
+{
+    QVERIFY(m_prefix.isValid());
+    const QByteArray output = run(QStringLiteral(KLOKKEVEN_CMAKE),
+                                  {"--install", KLOKKEVEN_BUILD_DIR, "--prefix", m_prefix.path()});
+    QVERIFY2(output != "failed" && output != "did not run", output.constData());
+}
+
+void TestInstalledProgram::installsTheProgramItsDataAndItsDesktopFiles_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("executable");
+    QTest::newRow("program on the PATH") << "bin/klokkeven" << true;
+    QTest::newRow("sounds") << "share/klokkeven/Alarmlydfiler/DingDong.wav" << false;
+    QTest::newRow("shortcut script") << "share/klokkeven/Struktur/createShortcut.sh" << true;
+    QTest::newRow("desktop entry") << "share/applications/dk.klokkeven.Klokkeven.desktop" << false;
+    QTest::newRow("icon") << "share/icons/hicolor/scalable/apps/dk.klokkeven.Klokkeven.svg"
+                          << false;
+    QTest::newRow("metainfo") << "share/metainfo/dk.klokkeven.Klokkeven.metainfo.xml" << false;
+}
+
+void TestInstalledProgram::installsTheProgramItsDataAndItsDesktopFiles()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, executable);
+    const QFileInfo info(m_prefix.filePath(path));
+    QVERIFY2(info.isFile(), qPrintable(path));
+    QCOMPARE(info.isExecutable(), executable);
+}
+
+void TestInstalledProgram::desktopEntryIsValid()
+{
+    const QByteArray output =
+        run(QStringLiteral("desktop-file-validate"),
+            {m_prefix.filePath("share/applications/dk.klokkeven.Klokkeven.desktop")});
+    // Warnings and hints count as faults too.
+    QVERIFY2(output.isEmpty(), output.constData());
+}
+
+void TestInstalledProgram::metainfoIsValid()
+{
+    const QByteArray output =
+        run(QStringLiteral("appstream-util"),
+            {"validate-relax", "--nonet",
+             m_prefix.filePath("share/metainfo/dk.klokkeven.Klokkeven.metainfo.xml")});
+    QVERIFY2(output.contains(": OK"), output.constData());
+}
+
+void TestInstalledProgram::installedProgramAnswersOnTheTerminal_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("--version") << QStringList{"--version"} << 0
+                               << QStringLiteral("Klokkeven " KLOKKEVEN_VERSION "\n");
+    QTest::newRow("--help") << QStringList{"--help"} << 0
+                            << QStringLiteral("Brug: klokkeven [--help | --version]");
+    QTest::newRow("anything else")
+        << QStringList{"--data", "x"} << 2 << QStringLiteral("klokkeven: ukendt argument: --data");
+}
+
+void TestInstalledProgram::installedProgramAnswersOnTheTerminal()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exit);
+    QFETCH(QString, answer);
+    const QByteArray output = run(m_prefix.filePath("bin/klokkeven"), arguments, exit);
+    QVERIFY2(QString::fromUtf8(output).contains(answer), output.constData());
+}
+
+QTEST_GUILESS_MAIN(TestInstalledProgram)
+#include "tst_installedprogram.moc"
