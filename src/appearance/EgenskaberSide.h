@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class OpstartValg;
 class QPushButton;
 
 // The properties window's tab "Egenskaber", in three columns: the about
@@ -15,6 +16,7 @@ public:
     explicit EgenskaberSide(QWidget *parent = nullptr);
 
     QPushButton *gemButton() const { return m_gemButton; }
+    OpstartValg *opstartValg() const { return m_opstartValg; }
 
     // The about panel's picture: a clock face of our own.
     static QPixmap omBillede();
@@ -27,4 +29,5 @@ private:
     void gemButtonClick();
 
     QPushButton *m_gemButton;
+    OpstartValg *m_opstartValg;
 };

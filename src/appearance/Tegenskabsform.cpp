@@ -10,15 +10,20 @@
 #include "appearance/EgenskaberSide.h"
 #include "appearance/UrSide.h"
 #include "calendar/KalenderSide.h"
+#include "calendar/OpstartValg.h"
+#include "richtext/FormatVaerktoej.h"
 
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
-                               const LydListe &lydListe, SoundPlayer &soundPlayer, Hints &hints)
+                               const LydListe &lydListe, SoundPlayer &soundPlayer, Hints &hints,
+                               const QString &brugerKalenderMappe, const LocalTime &localTime,
+                               Messages &messages)
     : m_filnavnDesign(filnavnDesign), m_urVindue(urVindue), m_lydListe(lydListe),
       m_soundPlayer(soundPlayer)
 {
@@ -35,7 +40,7 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
     m_side2 = new NedtaellingSide(urVindue, lydListe, soundPlayer);
     m_side3 = new AlarmOversigtSide;
     m_side4 = new NyAlarmSide;
-    m_side5 = new KalenderSide;
+    m_side5 = new KalenderSide(brugerKalenderMappe, localTime, messages, m_indstillinger);
     m_side6 = new EgenskaberSide;
     m_egenskabsBog->addTab(m_side1, QStringLiteral("Ur"));
     m_egenskabsBog->addTab(m_side2, QStringLiteral("Nedtællingsalarm"));
@@ -55,6 +60,12 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
 
     connect(m_egenskabsBog, &QTabWidget::currentChanged, this, &Tegenskabsform::egenskabsBogChange);
     connect(m_side6, &EgenskaberSide::gemOensket, this, &Tegenskabsform::optGem);
+    connect(m_side5, &KalenderSide::statusTekst, this, &Tegenskabsform::HintInfoShow);
+    connect(m_side5, &KalenderSide::lukOensket, this, &QWidget::close);
+    connect(m_side5->vaerktoej(), &FormatVaerktoej::infoOensket, this,
+            [this] { m_urVindue.info(QStringLiteral("Kalender")); });
+    connect(m_side6->opstartValg(), &OpstartValg::previewOensket, this,
+            &Tegenskabsform::previewKnapClick);
 
     FormCreate(hints);
 }
@@ -66,6 +77,12 @@ void Tegenskabsform::FormCreate(Hints &hints)
     loadLydfiler();
     optHent();
     setLydstyrke(m_side2->lydBar()->value());
+    kalenderOpsaet();
+}
+
+void Tegenskabsform::kalenderOpsaet()
+{
+    m_side5->vaerktoej()->opsaet();
 }
 
 void Tegenskabsform::showEvent(QShowEvent *event)
@@ -79,6 +96,7 @@ void Tegenskabsform::FormShow()
 {
     m_opstart = false;
     m_urVindue.SetTransparent(true);
+    m_side5->FormShow();
     m_side6->gemButton()->setEnabled(false);
 }
 
@@ -113,6 +131,7 @@ bool Tegenskabsform::optGem()
 {
     m_side2->gemIndstillinger(m_indstillinger);
     m_side4->gemIndstillinger(m_indstillinger);
+    m_side6->opstartValg()->gemIndstillinger(m_indstillinger);
     m_indstillinger.side = EgenskabsSide(m_egenskabsBog->currentIndex());
     const QRect ramme = frameGeometry();
     m_indstillinger.vindue = QRect(ramme.topLeft(), ramme.size());
@@ -123,9 +142,14 @@ void Tegenskabsform::optHent()
 {
     // Without a file the values the window was built with stay.
     m_firstOpstart = !Indstillingsfil::hent(m_filnavnDesign, m_indstillinger);
-    m_egenskabsBog->setCurrentIndex(int(m_indstillinger.side));
+    {
+        // The stored tab is no visit of the page: the calendar lists at the first showing.
+        const QSignalBlocker blocker(m_egenskabsBog);
+        m_egenskabsBog->setCurrentIndex(int(m_indstillinger.side));
+    }
     m_side2->hentIndstillinger(m_indstillinger);
     m_side4->hentIndstillinger(m_indstillinger);
+    m_side6->opstartValg()->hentIndstillinger(m_indstillinger);
     if (m_indstillinger.vindue)
         WindowGeometry::place(*this, m_indstillinger.vindue->topLeft(),
                               m_indstillinger.vindue->size());
@@ -143,7 +167,16 @@ void Tegenskabsform::HintInfoShow(const QString &tekst)
     m_infoBar->showMessage(tekst);
 }
 
-void Tegenskabsform::egenskabsBogChange(int)
+void Tegenskabsform::egenskabsBogChange(int index)
 {
-    m_infoBar->clearMessage();
+    if (index == int(EgenskabsSide::Kalender))
+        m_side5->setMappe(true);
+    else
+        m_infoBar->clearMessage();
+}
+
+void Tegenskabsform::previewKnapClick()
+{
+    m_side5->loadTekst();
+    m_side5->visTekstform();
 }

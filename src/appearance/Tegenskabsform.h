@@ -10,7 +10,9 @@ class AlarmOversigtSide;
 class EgenskaberSide;
 class Hints;
 class KalenderSide;
+class LocalTime;
 class LydListe;
+class Messages;
 class NedtaellingSide;
 class NyAlarmSide;
 class QStatusBar;
@@ -28,8 +30,10 @@ class Tegenskabsform : public QWidget
 
 public:
     // filnavnDesign is the options file; hints reach the status bar from every window.
+    // The calendar keeps its dates' folders below brugerKalenderMappe.
     Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue, const LydListe &lydListe,
-                   SoundPlayer &soundPlayer, Hints &hints);
+                   SoundPlayer &soundPlayer, Hints &hints, const QString &brugerKalenderMappe,
+                   const LocalTime &localTime, Messages &messages);
 
     QTabWidget *egenskabsBog() const { return m_egenskabsBog; }
     QStatusBar *infoBar() const { return m_infoBar; }
@@ -44,6 +48,8 @@ public:
     // Set when the program started without an options file.
     bool firstOpstart() const { return m_firstOpstart; }
     const Indstillinger &indstillinger() const { return m_indstillinger; }
+    // "Preview": the viewer on the chosen document of the calendar's date.
+    void previewKnapClick();
 
     // Shows the window on a tab, or on the tab it last had, and brings it forward.
     void visSide(std::optional<EgenskabsSide> side);
@@ -67,6 +73,7 @@ protected:
 
 private:
     void FormCreate(Hints &hints);
+    void kalenderOpsaet();
     void FormShow();
 
     const QString m_filnavnDesign;
