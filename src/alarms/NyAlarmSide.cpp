@@ -316,9 +316,6 @@ void NyAlarmSide::hentIndstillinger(const Indstillinger &indstillinger)
     m_alarmLydGentagelse = indstillinger.alarmLydGentagelse;
     if (m_alarmLydGentagelse >= 1 && m_alarmLydGentagelse <= NyAlarmTjek::kGentagelseMaks)
         m_EditGentagelse->setVaerdi(m_alarmLydGentagelse);
-    QFont tekstFont(indstillinger.fontNameDoc);
-    tekstFont.setPointSize(indstillinger.fontSizeDoc);
-    m_alarmMemoNy->setFont(tekstFont);
     m_alarmtypeValg->button(int(AlarmType::Daglig))->setChecked(true);
     alarmtypeValgClick();
     m_sbGemAlarm->setEnabled(false);

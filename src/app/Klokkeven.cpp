@@ -7,8 +7,11 @@
 #include "app/Hints.h"
 #include "app/Installation.h"
 #include "app/Tmainform.h"
+#include "appearance/EgenskaberSide.h"
 #include "appearance/Tegenskabsform.h"
 #include "appearance/Tgemhentform.h"
+#include "calendar/KalenderSide.h"
+#include "calendar/OpstartValg.h"
 #include "calendar/Ttekstform.h"
 #include "dialogs/Tinfform.h"
 #include "dialogs/TspmForm.h"
@@ -16,9 +19,10 @@
 #include "info/Tinfoform.h"
 #include "info/Turlform.h"
 #include "launcher/OpstartGenvej.h"
+#include "platform/DataLocation.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
-
 #include <QPlainTextEdit>
 
 template <typename Window, typename... Args> Window *Klokkeven::own(Args &&...args)
@@ -63,9 +67,9 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
                      [m = &main] {
                          m->hentAlarmer();
                      }};
-                 v.egenskabsform =
-                     own<Tegenskabsform>(folders.filnavnDesign, main, main.lydListe(),
-                                         *platform.soundPlayer, *m_hints, alarmTjenester);
+                 v.egenskabsform = own<Tegenskabsform>(folders.filnavnDesign, main, main.lydListe(),
+                                                       *platform.soundPlayer, *m_hints,
+                                                       alarmTjenester, folders.brugerKalenderMappe);
              }},
             {QStringLiteral("gemhentform"),
              [&] {
@@ -137,6 +141,7 @@ void Klokkeven::wire()
             infoform->show();
             infoform->raise();
         });
+    wireKalender();
     // Going to the tray closes the windows that would stand alone on the desktop.
     connect(main, &Tmainform::minimeres, this, [v] {
         for (QWidget *window :
@@ -154,6 +159,35 @@ bool Klokkeven::spoerg(const QStringList &linjer) const
         return false;
     spmForm->info()->setPlainText(linjer.join(QLatin1Char('\n')));
     return spmForm->exec() == TspmForm::Ja;
+}
+
+void Klokkeven::wireKalender()
+{
+    const Vinduer &v = m_vinduer;
+    Tegenskabsform *egenskabsform = v.egenskabsform;
+    if (!egenskabsform)
+        return;
+    KalenderSide *kalender = egenskabsform->side5();
+    if (TspmForm *spmForm = v.spmForm)
+        kalender->setSpoerg([spmForm](const QString &fName, TspmForm::SpmType spmType) {
+            spmForm->setSpm(fName, spmType);
+            return spmForm->exec() == TspmForm::Ja;
+        });
+    Ttekstform *tekstform = v.tekstform;
+    if (!tekstform)
+        return;
+    kalender->setTekstform(tekstform, egenskabsform->side6()->opstartValg());
+    // The very first start shows the welcome document instead of the date's.
+    if (egenskabsform->firstOpstart())
+        tekstform->setVelkomst(v.mainform->folders().ProgramDir + DataLocation::separator() +
+                               QStringLiteral("Velkommen.rtf"));
+    connect(v.mainform, &Tmainform::foersteVisning, tekstform,
+            [egenskabsform, kalender, tekstform] {
+                if (!egenskabsform->side6()->opstartValg()->opstartCheck()->isChecked())
+                    return;
+                kalender->setMappe(false);
+                tekstform->show();
+            });
 }
 
 void Klokkeven::gemVinduer()

@@ -66,6 +66,8 @@ Q_SIGNALS:
 private:
     template <typename Window, typename... Args> Window *own(Args &&...args);
     void wire();
+    // The calendar page's question window and viewer, and the viewer at start.
+    void wireKalender();
     // The close steps after the main window's own, in their order.
     void gemVinduer();
     // A yes/no question of these lines in the question window; true on "Ja".

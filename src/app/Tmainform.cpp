@@ -407,6 +407,7 @@ void Tmainform::FormShow()
 {
     m_opstart = false;
     hentAlarmer();
+    Q_EMIT foersteVisning();
 }
 
 void Tmainform::hentAlarmer()

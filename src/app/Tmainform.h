@@ -85,6 +85,9 @@ Q_SIGNALS:
     void lukkes();
     // The window has closed and its state is saved: the program ends.
     void lukket();
+    // The first showing has restored the clock and loaded the alarms: the
+    // calendar's document of today may open.
+    void foersteVisning();
     // Today's alarms changed: lists of them must be refreshed.
     void dagensAlarmerAendret();
 

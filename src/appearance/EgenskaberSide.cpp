@@ -2,6 +2,7 @@
 
 #include "app/Hints.h"
 #include "app/SideLayout.h"
+#include "calendar/OpstartValg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,6 +31,8 @@ EgenskaberSide::EgenskaberSide(QWidget *parent) : QWidget(parent)
     midt->addWidget(fedLabel(QStringLiteral("Designs"), this));
     midt->addStretch(1);
     midt->addWidget(fedLabel(QStringLiteral("Kalender"), this));
+    m_opstartValg = new OpstartValg(this);
+    midt->addWidget(m_opstartValg);
     midt->addStretch(2);
 
     QVBoxLayout *hoejre = kolonne(raekke);

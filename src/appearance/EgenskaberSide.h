@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class OpstartValg;
 class QPushButton;
 
 // The properties window's tab "Egenskaber", in three columns: the about
@@ -17,6 +18,7 @@ public:
     QPushButton *gemButton() const { return m_gemButton; }
     // The start-up shortcut's button; its caption tells the shortcut's state.
     QPushButton *startProgDoButton() const { return m_startProgDoButton; }
+    OpstartValg *opstartValg() const { return m_opstartValg; }
 
     // The about panel's picture: a clock face of our own.
     static QPixmap omBillede();
@@ -30,4 +32,5 @@ private:
 
     QPushButton *m_gemButton;
     QPushButton *m_startProgDoButton;
+    OpstartValg *m_opstartValg;
 };

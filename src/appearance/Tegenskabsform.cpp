@@ -10,17 +10,21 @@
 #include "appearance/EgenskaberSide.h"
 #include "appearance/UrSide.h"
 #include "calendar/KalenderSide.h"
+#include "calendar/OpstartValg.h"
 #include "launcher/OpstartGenvej.h"
+#include "richtext/FormatVaerktoej.h"
 
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
                                const LydListe &lydListe, SoundPlayer &soundPlayer, Hints &hints,
-                               const AlarmTjenester &alarmTjenester)
+                               const AlarmTjenester &alarmTjenester,
+                               const QString &brugerKalenderMappe)
     : m_filnavnDesign(filnavnDesign), m_urVindue(urVindue), m_lydListe(lydListe),
       m_soundPlayer(soundPlayer)
 {
@@ -37,7 +41,8 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
     m_side2 = new NedtaellingSide(urVindue, lydListe, soundPlayer, alarmTjenester);
     m_side4 = new NyAlarmSide(urVindue, lydListe, soundPlayer, alarmTjenester);
     m_side3 = new AlarmOversigtSide(urVindue, *m_side4, alarmTjenester);
-    m_side5 = new KalenderSide;
+    m_side5 = new KalenderSide(brugerKalenderMappe, alarmTjenester.localTime,
+                               alarmTjenester.messages, m_indstillinger);
     m_side6 = new EgenskaberSide;
     m_egenskabsBog->addTab(m_side1, QStringLiteral("Ur"));
     m_egenskabsBog->addTab(m_side2, QStringLiteral("Nedtællingsalarm"));
@@ -63,6 +68,17 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
             &NedtaellingSide::suStopKnapClick);
     connect(m_side3, &AlarmOversigtSide::redigeres, this,
             [this] { m_egenskabsBog->setCurrentIndex(int(EgenskabsSide::NyAlarm)); });
+    // The alarm editor's formatting tools; their style shortcuts work from every tab.
+    m_alarmVaerktoej = new FormatVaerktoej(m_side4->alarmMemoNy(), m_indstillinger,
+                                           FormatVaerktoej::alarmValg(), m_side4->vaerktoejPlads());
+    m_side4->vaerktoejPlads()->layout()->addWidget(m_alarmVaerktoej);
+    m_alarmVaerktoej->genvejeI(this);
+    connect(m_side5, &KalenderSide::statusTekst, this, &Tegenskabsform::HintInfoShow);
+    connect(m_side5, &KalenderSide::lukOensket, this, &QWidget::close);
+    connect(m_side5->vaerktoej(), &FormatVaerktoej::infoOensket, this,
+            [this] { m_urVindue.info(QStringLiteral("Kalender")); });
+    connect(m_side6->opstartValg(), &OpstartValg::previewOensket, this,
+            &Tegenskabsform::previewKnapClick);
 
     FormCreate(hints);
 }
@@ -74,6 +90,13 @@ void Tegenskabsform::FormCreate(Hints &hints)
     loadLydfiler();
     optHent();
     setLydstyrke(m_side2->lydBar()->value());
+    vaerktoejOpsaet();
+}
+
+void Tegenskabsform::vaerktoejOpsaet()
+{
+    m_alarmVaerktoej->opsaet();
+    m_side5->vaerktoej()->opsaet();
 }
 
 void Tegenskabsform::showEvent(QShowEvent *event)
@@ -87,6 +110,7 @@ void Tegenskabsform::FormShow()
 {
     m_opstart = false;
     m_urVindue.SetTransparent(true);
+    m_side5->FormShow();
     m_side6->gemButton()->setEnabled(false);
 }
 
@@ -133,6 +157,7 @@ bool Tegenskabsform::optGem()
 {
     m_side2->gemIndstillinger(m_indstillinger);
     m_side4->gemIndstillinger(m_indstillinger);
+    m_side6->opstartValg()->gemIndstillinger(m_indstillinger);
     m_indstillinger.side = EgenskabsSide(m_egenskabsBog->currentIndex());
     const QRect ramme = frameGeometry();
     m_indstillinger.vindue = QRect(ramme.topLeft(), ramme.size());
@@ -145,11 +170,16 @@ void Tegenskabsform::optHent()
 {
     // Without a file the values the window was built with stay.
     m_firstOpstart = !Indstillingsfil::hent(m_filnavnDesign, m_indstillinger);
-    m_egenskabsBog->setCurrentIndex(int(m_indstillinger.side));
+    {
+        // The stored tab is no visit of the page: the calendar lists at the first showing.
+        const QSignalBlocker blocker(m_egenskabsBog);
+        m_egenskabsBog->setCurrentIndex(int(m_indstillinger.side));
+    }
     m_side2->hentIndstillinger(m_indstillinger);
     m_side4->hentIndstillinger(m_indstillinger);
     m_side6->startProgDoButton()->setText(
         OpstartGenvej::startCaption(m_indstillinger.startProgFilename));
+    m_side6->opstartValg()->hentIndstillinger(m_indstillinger);
     if (m_indstillinger.vindue)
         WindowGeometry::place(*this, m_indstillinger.vindue->topLeft(),
                               m_indstillinger.vindue->size());
@@ -167,7 +197,16 @@ void Tegenskabsform::HintInfoShow(const QString &tekst)
     m_infoBar->showMessage(tekst);
 }
 
-void Tegenskabsform::egenskabsBogChange(int)
+void Tegenskabsform::egenskabsBogChange(int index)
 {
-    m_infoBar->clearMessage();
+    if (index == int(EgenskabsSide::Kalender))
+        m_side5->setMappe(true);
+    else
+        m_infoBar->clearMessage();
+}
+
+void Tegenskabsform::previewKnapClick()
+{
+    m_side5->loadTekst();
+    m_side5->visTekstform();
 }

@@ -10,11 +10,12 @@
 class AlarmOversigtSide;
 struct AlarmTjenester;
 class EgenskaberSide;
+class FormatVaerktoej;
 class Hints;
 class KalenderSide;
 class LydListe;
-class NedtaellingSide;
 class Messages;
+class NedtaellingSide;
 class NyAlarmSide;
 class OpstartGenvej;
 class QStatusBar;
@@ -34,9 +35,11 @@ class Tegenskabsform : public QWidget
 
 public:
     // filnavnDesign is the options file; hints reach the status bar from every window;
-    // the alarm pages get alarmTjenester.
+    // the alarm pages get alarmTjenester; the calendar keeps its dates' folders below
+    // brugerKalenderMappe.
     Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue, const LydListe &lydListe,
-                   SoundPlayer &soundPlayer, Hints &hints, const AlarmTjenester &alarmTjenester);
+                   SoundPlayer &soundPlayer, Hints &hints, const AlarmTjenester &alarmTjenester,
+                   const QString &brugerKalenderMappe);
 
     QTabWidget *egenskabsBog() const { return m_egenskabsBog; }
     QStatusBar *infoBar() const { return m_infoBar; }
@@ -46,11 +49,15 @@ public:
     NyAlarmSide *side4() const { return m_side4; }
     KalenderSide *side5() const { return m_side5; }
     EgenskaberSide *side6() const { return m_side6; }
+    // The formatting tools beside the new-alarm editor.
+    FormatVaerktoej *alarmVaerktoej() const { return m_alarmVaerktoej; }
 
     bool opstart() const { return m_opstart; }
     // Set when the program started without an options file.
     bool firstOpstart() const { return m_firstOpstart; }
     const Indstillinger &indstillinger() const { return m_indstillinger; }
+    // "Preview": the viewer on the chosen document of the calendar's date.
+    void previewKnapClick();
 
     // Readies the start-up shortcut button, once every window exists: its
     // messages are notices of `messages` for the information window `infoVindue`.
@@ -81,6 +88,7 @@ protected:
 
 private:
     void FormCreate(Hints &hints);
+    void vaerktoejOpsaet();
     void FormShow();
 
     const QString m_filnavnDesign;
@@ -98,5 +106,6 @@ private:
     NyAlarmSide *m_side4;
     KalenderSide *m_side5;
     EgenskaberSide *m_side6;
+    FormatVaerktoej *m_alarmVaerktoej;
     OpstartGenvej *m_opstartGenvej = nullptr;
 };
