@@ -14,6 +14,11 @@
 #include "info/Tinfoform.h"
 #include "info/Turlform.h"
 
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+#include <stdexcept>
+
 template <typename Window, typename... Args> Window *Klokkeven::own(Args &&...args)
 {
     auto window = std::make_unique<Window>(std::forward<Args>(args)...);
@@ -59,11 +64,15 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
              }},
             {QStringLiteral("urlform"),
              [&] {
-                 v.urlform = own<Turlform>(optFile("urlboks.txt"));
+                 v.urlform = own<Turlform>(optFile("urlboks.txt"), *m_hints, &main);
              }},
             {QStringLiteral("infoform"),
              [&] {
-                 v.infoform = own<Tinfoform>(optFile("information.txt"));
+                 // The history it keeps is the URL list's.
+                 if (!v.urlform)
+                     throw std::runtime_error("Urlboksen mangler");
+                 v.infoform = own<Tinfoform>(folders.strukturDir, optFile("information.txt"),
+                                             *v.urlform, messages);
              }},
             {QStringLiteral("editform"),
              [&] {
@@ -98,11 +107,14 @@ void Klokkeven::wire()
     connect(main, &Tmainform::lukket, this, &Klokkeven::finished);
     if (Tegenskabsform *egenskabsform = v.egenskabsform)
         connect(main, &Tmainform::egenskaberOensket, egenskabsform, &Tegenskabsform::visSide);
-    if (Tinfoform *infoform = v.infoform)
-        connect(main, &Tmainform::infoOensket, infoform, [infoform] {
-            infoform->show();
-            infoform->raise();
+    if (Tinfoform *infoform = v.infoform) {
+        connect(main, &Tmainform::infoOensket, infoform, &Tinfoform::goToInfo);
+        // The style list offers the platform's own style first.
+        infoform->setFoersteStil([] {
+            return QApplication::style()->name().compare(QStyleFactory::keys().value(0),
+                                                         Qt::CaseInsensitive) == 0;
         });
+    }
     // Going to the tray closes the windows that would stand alone on the desktop.
     connect(main, &Tmainform::minimeres, this, [v] {
         for (QWidget *window :
