@@ -1,10 +1,13 @@
 #include "RecordingMessages.h"
 #include "TestFiles.h"
 #include "app/Hints.h"
+#include "app/Klokkeven.h"
+#include "app/Tmainform.h"
 #include "info/Historik.h"
 #include "info/TStruktur.h"
 #include "info/Tinfoform.h"
 #include "info/Turlform.h"
+#include "platform/fake/FakePlatform.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -23,9 +26,9 @@
 namespace {
 
 // A structure of a few pages in a data folder of its own, and the two windows on it.
-struct Vinduer
+struct Infovinduer
 {
-    explicit Vinduer(const QString &strukturDir, const QString &optDir)
+    explicit Infovinduer(const QString &strukturDir, const QString &optDir)
         : urlform(optDir + "/urlboks.txt", hints),
           infoform(strukturDir, optDir + "/information.txt", urlform, messages)
     {
@@ -100,6 +103,7 @@ private Q_SLOTS:
     void urlListDoubleClickOpensWithoutRecording();
     void urlListTakesTheHintsWhenActive();
     void installedStructure();
+    void theProgramOpensItsPages();
 
 private:
     QString base() const { return m_tmp->path() + "/Struktur/Klokkeven"; }
@@ -108,9 +112,9 @@ private:
     {
         QVERIFY(putFile(base() + "/tekstfiler/" + navn + ".html", html));
     }
-    std::unique_ptr<Vinduer> vinduer()
+    std::unique_ptr<Infovinduer> vinduer()
     {
-        return std::make_unique<Vinduer>(m_tmp->path() + "/Struktur", optDir());
+        return std::make_unique<Infovinduer>(m_tmp->path() + "/Struktur", optDir());
     }
 
     std::unique_ptr<QTemporaryDir> m_tmp;
@@ -605,6 +609,33 @@ void TestInfoform::installedStructure()
     QVERIFY(infoform.Findis()->count() >= 2);
     QVERIFY(messages.errors.isEmpty());
     QVERIFY(messages.informations.isEmpty());
+}
+
+void TestInfoform::theProgramOpensItsPages()
+{
+    FakePlatform platform;
+    RecordingMessages messages;
+    Klokkeven program(m_tmp->path() + "/Urmappe", KLOKKEVEN_SHARED_DIR, platform.services(),
+                      messages);
+    Tmainform *main = program.vinduer().mainform;
+    Tinfoform *info = program.vinduer().infoform;
+    program.show();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QVERIFY(!info->isVisible());
+    for (const QKeySequence &tast : {QKeySequence(Qt::Key_F1), QKeySequence("Ctrl+I")}) {
+        info->hide();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keySequence(main, tast);
+        QVERIFY(info->isVisible());
+        QCOMPARE(info->Struktur()->currentItem()->text(0), "Klokkeven");
+        QCOMPARE(info->Web()->source().fileName(), "Klokkeven.html");
+    }
+    // The first showing opened "Velkommen" before "Klokkeven".
+    QCOMPARE(program.vinduer().urlform->historik().sider().first(), "Velkommen.html");
+    main->info("Design ur");
+    QCOMPARE(info->Web()->source().fileName(), "Design ur.html");
+    QVERIFY(messages.errors.isEmpty());
 }
 
 QTEST_MAIN(TestInfoform)
