@@ -589,6 +589,7 @@ void TestInfoform::installedStructure()
         QVERIFY2(infoform.goToInfo(navn), navn);
         QCOMPARE(infoform.Struktur()->currentItem()->text(0), navn);
         QCOMPARE(urlform.historik().aktuel(), navn + QString(".html"));
+        QVERIFY2(infoform.Web()->toPlainText().contains(QString(navn)), navn);
     }
     // Every node has a page, and every link of every page leads to a page or picture that exists.
     const QString infomappe = infoform.Struktur()->Infomappe();
