@@ -21,9 +21,13 @@
 #include "launcher/OpstartGenvej.h"
 #include "platform/DataLocation.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleFactory>
+#include <stdexcept>
 
 template <typename Window, typename... Args> Window *Klokkeven::own(Args &&...args)
 {
@@ -81,11 +85,15 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
              }},
             {QStringLiteral("urlform"),
              [&] {
-                 v.urlform = own<Turlform>(optFile("urlboks.txt"));
+                 v.urlform = own<Turlform>(optFile("urlboks.txt"), *m_hints, &main);
              }},
             {QStringLiteral("infoform"),
              [&] {
-                 v.infoform = own<Tinfoform>(optFile("information.txt"));
+                 // The history it keeps is the URL list's.
+                 if (!v.urlform)
+                     throw std::runtime_error("Urlboksen mangler");
+                 v.infoform = own<Tinfoform>(folders.strukturDir, optFile("information.txt"),
+                                             *v.urlform, messages);
              }},
             {QStringLiteral("editform"),
              [&] {
@@ -136,11 +144,14 @@ void Klokkeven::wire()
         connect(main, &Tmainform::dagensAlarmerAendret, egenskabsform->side3(),
                 &AlarmOversigtSide::loadDagensAlarmer);
     }
-    if (Tinfoform *infoform = v.infoform)
-        connect(main, &Tmainform::infoOensket, infoform, [infoform] {
-            infoform->show();
-            infoform->raise();
+    if (Tinfoform *infoform = v.infoform) {
+        connect(main, &Tmainform::infoOensket, infoform, &Tinfoform::goToInfo);
+        // The style list offers the platform's own style first.
+        infoform->setFoersteStil([] {
+            return QApplication::style()->name().compare(QStyleFactory::keys().value(0),
+                                                         Qt::CaseInsensitive) == 0;
         });
+    }
     wireKalender();
     // Going to the tray closes the windows that would stand alone on the desktop.
     connect(main, &Tmainform::minimeres, this, [v] {

@@ -32,11 +32,11 @@ std::optional<QStringList> read(const QString &path)
     if (!bytes)
         return std::nullopt;
 
-    // A file saved by hand as UTF-8 says so with its byte-order mark.
-    const QByteArray bom("\xEF\xBB\xBF");
-    const bool utf8 = bytes->startsWith(bom);
-    QStringDecoder decode(utf8 ? "UTF-8" : "windows-1252");
-    const QString text = decode(utf8 ? bytes->sliced(bom.size()) : *bytes);
+    // A file saved by hand in a Unicode form says so with its byte-order mark,
+    // which the decoder then drops.
+    const auto unicode = QStringConverter::encodingForData(*bytes);
+    QStringDecoder decode = unicode ? QStringDecoder(*unicode) : QStringDecoder("windows-1252");
+    const QString text = decode(*bytes);
     if (text.isEmpty())
         return QStringList();
 

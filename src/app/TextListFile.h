@@ -9,8 +9,8 @@ namespace TextListFile {
 
 // The lines of the file, or nothing when it cannot be read: missing, not a
 // regular file (a folder, FIFO, device or socket), or above 16 MB. Lines may end
-// in CR LF, LF or CR, and a file that begins with a UTF-8 byte-order mark is
-// read as UTF-8, so files edited by hand read as well.
+// in CR LF, LF or CR, and a file that begins with a byte-order mark (UTF-8,
+// UTF-16 or UTF-32) is read in that form, so files edited by hand read as well.
 std::optional<QStringList> read(const QString &path);
 
 // Windows-1252 bytes of a text; a character the code page lacks becomes "?",

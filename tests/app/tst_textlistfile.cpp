@@ -61,6 +61,10 @@ void TestTextListFile::read_data()
     QTest::newRow("utf-8 with byte-order mark")
         << QByteArray("\xEF\xBB\xBFIceberg \xC3\x86\r\n2\r\n") << QStringList{"Iceberg Æ", "2"};
     QTest::newRow("only a byte-order mark") << QByteArray("\xEF\xBB\xBF") << QStringList();
+    QTest::newRow("utf-16 little-endian with byte-order mark")
+        << QByteArray("\xFF\xFE\t\0A\0\xE6\0\r\0\n\0", 12) << QStringList{"\tAæ"};
+    QTest::newRow("utf-16 big-endian with byte-order mark")
+        << QByteArray("\xFE\xFF\0\xC5\0\r\0\n", 8) << QStringList{"Å"};
 }
 
 void TestTextListFile::read()
