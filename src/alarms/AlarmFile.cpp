@@ -16,8 +16,16 @@ constexpr qsizetype kOverskriftLaengde = 36;
 constexpr qsizetype kTekstLaengde = 4;
 constexpr qsizetype kNavngivne = 5;
 
-// A decimal field of a file name: digits only, so that "-" and "+" cannot sneak in
-// as signs between the fields.
+} // namespace
+
+QString getStr(int aVal)
+{
+    const QString text = QString::number(aVal);
+    return text.size() == 1 ? QLatin1Char('0') + text : text;
+}
+
+namespace AlarmFile {
+
 std::optional<int> decimalFelt(QStringView felt)
 {
     if (felt.isEmpty())
@@ -30,16 +38,6 @@ std::optional<int> decimalFelt(QStringView felt)
     const int value = felt.toInt(&ok, 10);
     return ok ? std::optional<int>(value) : std::nullopt;
 }
-
-} // namespace
-
-QString getStr(int aVal)
-{
-    const QString text = QString::number(aVal);
-    return text.size() == 1 ? QLatin1Char('0') + text : text;
-}
-
-namespace AlarmFile {
 
 QString stem(const QString &aarS, int maaned, int dag, int time, int minut)
 {

@@ -32,6 +32,10 @@ QString getStr(int aVal);
 // file in alarmTekster, both named after the alarm's date and minute.
 namespace AlarmFile {
 
+// A field of decimal digits only, within int; nothing otherwise, so that a sign or a
+// blank never passes for a number, neither in a file name nor in a typed field.
+std::optional<int> decimalFelt(QStringView felt);
+
 // "2015-12-24-18-00": the year text, then month, day, hour and minute by getStr.
 QString stem(const QString &aarS, int maaned, int dag, int time, int minut);
 

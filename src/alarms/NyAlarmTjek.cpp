@@ -1,5 +1,6 @@
 #include "alarms/NyAlarmTjek.h"
 
+#include "alarms/AlarmFile.h"
 #include "app/TextListFile.h"
 
 #include <QFileInfo>
@@ -29,15 +30,7 @@ namespace NyAlarmTjek {
 
 std::optional<int> heltal(const QString &felt)
 {
-    if (felt.isEmpty())
-        return std::nullopt;
-    for (const QChar c : felt) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    }
-    bool ok = false;
-    const int value = felt.toInt(&ok, 10);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return AlarmFile::decimalFelt(felt);
 }
 
 Resultat gemAlarm(const NyAlarmFelter &felter, const QString &alarmDir, const QString &alarmTekster)
