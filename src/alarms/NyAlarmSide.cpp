@@ -116,7 +116,7 @@ NyAlarmSide::NyAlarmSide(UrVindue &urVindue, const LydListe &lydListe, SoundPlay
     venstre->addLayout(lydGrid);
     venstre->addStretch(1);
 
-    // Heading, text and the page's buttons; the formatting tools sit above the text.
+    // Heading, text and the page's buttons; the formatting tools sit beside the text.
     auto *hoejre = new QVBoxLayout;
     raekke->addLayout(hoejre, 2);
     QLabel *overskriftLabel = fedLabel(QStringLiteral("Overskrift"), this);
@@ -127,17 +127,19 @@ NyAlarmSide::NyAlarmSide(UrVindue &urVindue, const LydListe &lydListe, SoundPlay
     overskriftLabel->setBuddy(m_EditOverskrift);
     hoejre->addWidget(overskriftLabel);
     hoejre->addWidget(m_EditOverskrift);
-    m_vaerktoejPlads = new QWidget(this);
-    auto *vaerktoej = new QVBoxLayout(m_vaerktoejPlads);
-    vaerktoej->setContentsMargins(0, 0, 0, 0);
-    hoejre->addWidget(m_vaerktoejPlads);
     QLabel *tekstLabel = fedLabel(QStringLiteral("Tekst"), this);
     m_alarmMemoNy = new RichTextEdit(this);
     m_alarmMemoNy->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_alarmMemoNy->setAccessibleName(tekstLabel->text());
     tekstLabel->setBuddy(m_alarmMemoNy);
     hoejre->addWidget(tekstLabel);
-    hoejre->addWidget(m_alarmMemoNy, 1);
+    auto *tekstRaekke = new QHBoxLayout;
+    tekstRaekke->addWidget(m_alarmMemoNy, 1);
+    m_vaerktoejPlads = new QWidget(this);
+    auto *vaerktoej = new QVBoxLayout(m_vaerktoejPlads);
+    vaerktoej->setContentsMargins(0, 0, 0, 0);
+    tekstRaekke->addWidget(m_vaerktoejPlads);
+    hoejre->addLayout(tekstRaekke, 1);
     auto *knapRaekke = new QHBoxLayout;
     auto *sbInfoalarm = new QPushButton(QStringLiteral("Information"), this);
     sbInfoalarm->setFlat(true);

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
@@ -64,7 +65,11 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     m_opdaterKnap->setFlat(true);
     m_kalender = new QCalendarWidget(this);
     m_kalender->setAccessibleName(QStringLiteral("Kalender"));
+    // Danish month and weekday names, whatever the system's language.
+    m_kalender->setLocale(QLocale(QLocale::Danish, QLocale::Denmark));
     m_kalender->setFirstDayOfWeek(Qt::Monday);
+    // The page is narrow: the weekday names need the room of the week numbers.
+    m_kalender->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_kalender->setGridVisible(true);
     // The calendar's own parts, for a screen reader.
     for (auto [del, navn] : {std::pair{"qt_calendar_calendarview", "Kalender"},

@@ -101,12 +101,14 @@ bool Ttekstform::visFil(const QString &sti)
         m_infoTekst->clear();
         return false;
     }
-    // Every paragraph a little in from the edge.
-    QTextCursor alt(m_infoTekst->document());
-    alt.select(QTextCursor::Document);
-    QTextBlockFormat indryk;
-    indryk.setLeftMargin(6 * kPixelsPerPoint);
-    alt.mergeBlockFormat(indryk);
+    // Every paragraph a little further in from the edge; added to its own indent,
+    // so that a hanging indent (a list's marker) is never pushed out of sight.
+    for (QTextBlock blok = m_infoTekst->document()->begin(); blok.isValid(); blok = blok.next()) {
+        QTextCursor cursor(blok);
+        QTextBlockFormat indryk = blok.blockFormat();
+        indryk.setLeftMargin(indryk.leftMargin() + 6 * kPixelsPerPoint);
+        cursor.setBlockFormat(indryk);
+    }
     m_infoTekst->moveCursor(QTextCursor::Start);
     m_infoTekst->setModified(false);
     return true;

@@ -172,11 +172,15 @@ void TestTekstform::velkomstMangler()
 void TestTekstform::indrykning()
 {
     QTemporaryDir dir;
-    QVERIFY(putFile(dir.path() + "/A.rtf", "{\\rtf1 en\\par to\\par}"));
+    // The second paragraph hangs 18 points: its first line must stay in sight.
+    QVERIFY(putFile(dir.path() + "/A.rtf", "{\\rtf1 en\\par\\pard\\fi-360\\li360 to\\par}"));
     Ttekstform f(dir.path() + "/tekstform.txt");
     f.loadTekst({"A"}, dir.path(), QDate(2024, 6, 10), Kalender::Opstart::Foerste);
-    for (QTextBlock b = f.infoTekst()->document()->begin(); b.isValid(); b = b.next())
-        QCOMPARE(b.blockFormat().leftMargin(), 6 * kPixelsPerPoint);
+    const QTextBlock en = f.infoTekst()->document()->begin();
+    QCOMPARE(en.blockFormat().leftMargin(), 6 * kPixelsPerPoint);
+    const QTextBlock to = en.next();
+    QCOMPARE(to.blockFormat().leftMargin(), 24 * kPixelsPerPoint);
+    QCOMPARE(to.blockFormat().textIndent(), -18 * kPixelsPerPoint);
     QCOMPARE(f.infoTekst()->textCursor().position(), 0);
 }
 
