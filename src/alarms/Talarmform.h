@@ -59,6 +59,8 @@ private:
     };
 
     void visVentende();
+    // Tells assistive technology that an alarm fired, with its heading and text.
+    void annoncer();
 
     SoundPlayer &m_soundPlayer;
     Messages &m_messages;

@@ -324,9 +324,9 @@ void TestMainform::seeThroughShowsTheDesktopWhereTheWindowColourIs()
 {
     MainformFixture f;
     f.main->resize(200, 200);
-    QVERIFY(f.main->mask().isEmpty());
+    QVERIFY(f.main->seeThroughMask().isEmpty());
     f.main->SetTransparent(true);
-    const QRegion shown = f.main->mask();
+    const QRegion shown = f.main->seeThroughMask();
     // The corner lies outside the outer disc, on the window colour.
     QVERIFY(!shown.contains(QPoint(1, 1)));
     QVERIFY(!shown.contains(QPoint(198, 198)));
@@ -343,7 +343,7 @@ void TestMainform::seeThroughShowsTheDesktopWhereTheWindowColourIs()
                 QVERIFY2(colours.contains(picture.pixel(x, y) | 0xFF000000),
                          qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
     f.main->SetTransparent(false);
-    QVERIFY(f.main->mask().isEmpty());
+    QVERIFY(f.main->seeThroughMask().isEmpty());
 }
 
 void TestMainform::seeThroughDigitsCarryNoFringe()
@@ -352,7 +352,7 @@ void TestMainform::seeThroughDigitsCarryNoFringe()
     f.main->setUrtype(true);
     f.main->SetTransparent(true);
     QTest::qWait(20);
-    const QRegion shown = f.main->mask();
+    const QRegion shown = f.main->seeThroughMask();
     QVERIFY(!shown.isEmpty());
     // What shows of the digital view is the digits themselves, no blend
     // of them with the window colour.
@@ -474,8 +474,7 @@ void TestMainform::secondCopyLeavesTheAlarmsToTheFirst()
     second.vinduer().mainform->alarmTimerTimer();
     platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 16, 0)));
     second.vinduer().mainform->alarmTimerTimer();
-    QCOMPARE(second.vinduer().mainform->mAktiveAlarmer()->text(),
-             QStringLiteral("1 aktiv alarm"));
+    QCOMPARE(second.vinduer().mainform->mAktiveAlarmer()->text(), QStringLiteral("1 aktiv alarm"));
     QCOMPARE(platform.soundPlayer.plays.size(), 1);
     platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 17, 0)));
     second.vinduer().mainform->alarmTimerTimer();
