@@ -53,8 +53,10 @@ void TCirkelRamme::paintEvent(QPaintEvent *event)
         m_cache = QPixmap(fysisk);
         m_cache.setDevicePixelRatio(dpr);
         // Where the desktop composites, the key colour leaves holes that
-        // the picture must keep.
-        if (m_Maade == Tegnemaade::GlatGennemsigtig)
+        // the picture must keep; and a picture in the translucent window's
+        // own format is copied, not converted, at each tick.
+        if (m_Maade == Tegnemaade::GlatGennemsigtig ||
+            window()->testAttribute(Qt::WA_TranslucentBackground))
             m_cache.fill(Qt::transparent);
         QPainter cachePainter(&m_cache);
         IndstilMaade(cachePainter, m_Maade);
