@@ -40,7 +40,7 @@ fi
 
 cleanup() {
     [ "$started_pulse" -eq 1 ] && pulseaudio --kill >/dev/null 2>&1
-    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null
+    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
     true
 }
 trap cleanup EXIT
