@@ -344,13 +344,11 @@ void Tmainform::setRundtUr(bool rundt)
 void Tmainform::updateSeeThroughMask()
 {
     m_maskeUdestaar = QRegion();
-    if (!brugerMaske()) {
-        m_maske = QRegion();
-        saetMaske(QRegion());
-        return;
-    }
     m_maske = QRegion();
-    fornyMaske(rect());
+    if (brugerMaske())
+        fornyMaske(rect());
+    else
+        saetMaske(QRegion());
 }
 
 void Tmainform::fornyMaske(const QRegion &omraade)
