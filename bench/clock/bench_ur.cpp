@@ -1,12 +1,18 @@
-// The clock window's analog clock under a real display. Without arguments
-// it ticks idle, for run.sh to watch from outside; with --maal it prints the
-// median time of one tick's repaint and of a full repaint.
+// The clock window under a real display. Without arguments its analog clock
+// ticks idle, for run.sh to watch from outside; with --maal it prints the
+// median time of one tick's repaint in each way the clock meets this desktop:
+// framed, and see-through by a mask (no compositor) or by translucency (a
+// compositing desktop), at the display scale it runs at (QT_SCALE_FACTOR).
+#include "app/Tmainform.h"
 #include "clock/TUr.h"
+#include "dialogs/MessageBoxMessages.h"
+#include "platform/Desktop.h"
 #include "platform/LocalTime.h"
 #include "platform/fake/FakePlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -14,27 +20,28 @@
 
 namespace {
 
-// The clock with the main window's standard design.
-void standard(TUr &ur)
-{
-    ur.SetFarver(UrFarver());
-    ur.SetDimensioner(UrDimensioner());
-}
-
-// Times the paint events alone, apart from getting the picture to the display.
-class MaaltUr : public TUr
+// Times the events the clock window handles, apart from getting the picture
+// to the display: the clock's paints, and the window's own work (the mask).
+class MaaltApp : public QApplication
 {
 public:
-    using TUr::TUr;
+    using QApplication::QApplication;
+    const QObject *ur = nullptr;
+    const QObject *vindue = nullptr;
     qint64 malerNs = 0;
+    qint64 vindueNs = 0;
 
-protected:
-    void paintEvent(QPaintEvent *event) override
+    bool notify(QObject *modtager, QEvent *event) override
     {
+        const bool paintAfUr = modtager == ur && event->type() == QEvent::Paint;
+        const bool afVindue = modtager == vindue && event->type() == QEvent::MetaCall;
+        if (!paintAfUr && !afVindue)
+            return QApplication::notify(modtager, event);
         QElapsedTimer t;
         t.start();
-        TUr::paintEvent(event);
-        malerNs += t.nsecsElapsed();
+        const bool svar = QApplication::notify(modtager, event);
+        (paintAfUr ? malerNs : vindueNs) += t.nsecsElapsed();
+        return svar;
     }
 };
 
@@ -44,54 +51,69 @@ double median(std::vector<qint64> v)
     return v[v.size() / 2] / 1000.0;
 }
 
-void maal(const char *navn, int gange, MaaltUr &ur, const std::function<void()> &skridt)
+void maal(const char *navn, int gange, MaaltApp &app, const std::function<void()> &skridt)
 {
     std::vector<qint64> maler;
+    std::vector<qint64> vindue;
     std::vector<qint64> ialt;
     for (int i = 0; i < gange; ++i) {
-        ur.malerNs = 0;
+        app.malerNs = app.vindueNs = 0;
         QElapsedTimer t;
         t.start();
         skridt();
         ialt.push_back(t.nsecsElapsed());
-        maler.push_back(ur.malerNs);
+        maler.push_back(app.malerNs);
+        vindue.push_back(app.vindueNs);
     }
-    std::printf("%-28s paintEvent median %8.1f us   with flush to X %8.1f us   (%d runs)\n", navn,
-                median(maler), median(ialt), gange);
+    std::printf("%-30s paint %7.1f us   mask %7.1f us   with flush %8.1f us   (%d runs)\n", navn,
+                median(maler), median(vindue), median(ialt), gange);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    const bool maaling = app.arguments().contains(QStringLiteral("--maal"));
-    SystemLocalTime systemTid;
-    FakeLocalTime fakeTid;
-    const LocalTime &tid = maaling ? static_cast<const LocalTime &>(fakeTid) : systemTid;
-
-    QWidget vindue;
-    vindue.resize(380, 427);
-    MaaltUr ur(tid, &vindue);
-    standard(ur);
-    ur.setGeometry(vindue.rect());
-    vindue.show();
-    if (!maaling)
+    MaaltApp app(argc, argv);
+    if (!app.arguments().contains(QStringLiteral("--maal"))) {
+        SystemLocalTime systemTid;
+        QWidget vindue;
+        vindue.resize(380, 427);
+        TUr ur(systemTid, &vindue);
+        ur.SetFarver(UrFarver());
+        ur.SetDimensioner(UrDimensioner());
+        ur.setGeometry(vindue.rect());
+        vindue.show();
         return app.exec();
+    }
 
-    ur.Stop();
-    if (!QTest::qWaitForWindowExposed(&vindue))
+    QTemporaryDir tmp;
+    FakePlatform platform;
+    MessageBoxMessages messages;
+    Tmainform main(tmp.path(), platform.services(), messages);
+    main.resize(380, 427);
+    main.show();
+    main.Ur().Stop();
+    if (!QTest::qWaitForWindowExposed(&main))
         return 1;
-    QTest::qWait(200);
-    maal("one tick", 2000, ur, [&] {
-        fakeTid.set(fakeTid.now().addSecs(1));
-        ur.Ur();
+    app.ur = &main.Ur();
+    app.vindue = &main;
+    std::printf("== %s, display scale %.2f, %s\n", qPrintable(QGuiApplication::platformName()),
+                main.devicePixelRatioF(), Desktop::composites() ? "composited" : "no compositor");
+
+    auto tik = [&] {
+        platform.localTime.set(platform.localTime.now().addSecs(1));
+        main.Ur().Ur();
         QCoreApplication::processEvents();
-    });
-    maal("full repaint", 500, ur, [&] { ur.repaint(); });
-    maal("full repaint, new design", 200, ur, [&] {
-        ur.SetColorBaggrund(ur.ColorBaggrund());
-        ur.repaint();
-    });
+    };
+    auto hver = [&](bool gennemsigtig, const char *navn) {
+        main.SetTransparent(gennemsigtig);
+        QTest::qWait(200);
+        maal(navn, 2000, app, tik);
+    };
+    hver(false, "one tick, framed");
+    hver(true, Desktop::composites() ? "one tick, translucent" : "one tick, mask");
+    main.SetTransparent(false);
+    QTest::qWait(200);
+    maal("full repaint, framed", 300, app, [&] { main.Ur().repaint(); });
     return 0;
 }

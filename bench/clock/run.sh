@@ -1,7 +1,8 @@
 #!/bin/bash
 # Runs the clock benchmark and its baseline side by side under Xvfb and
-# prints repaint times and, over an idle period, CPU time, wake-ups and
-# resident memory of each.
+# prints repaint times (framed and see-through, at display scales 1 and 2;
+# translucent under a headless weston) and, over an idle period, CPU time,
+# wake-ups and resident memory of each.
 #   bench/clock/run.sh [build folder] [idle seconds]
 set -eu
 
@@ -21,8 +22,26 @@ switches() {
 }
 rss_kb() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status"; }
 
-echo "== Repaint times: TUr in a 380 x 427 window"
-"$bin/bench_ur" --maal
+echo "== Repaint times: the clock window at 380 x 427"
+for scale in 1 2; do
+    QT_SCALE_FACTOR=$scale "$bin/bench_ur" --maal
+done
+# Translucent see-through needs a compositor: a headless weston of its own.
+if command -v weston >/dev/null 2>&1; then
+    runtime=$(mktemp -d)
+    XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket=bench-ur \
+        --idle-time=0 >/dev/null 2>&1 &
+    weston=$!
+    for _ in $(seq 100); do [ -S "$runtime/bench-ur" ] && break; sleep 0.1; done
+    for scale in 1 2; do
+        XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=bench-ur QT_QPA_PLATFORM=wayland \
+            QT_SCALE_FACTOR=$scale "$bin/bench_ur" --maal
+    done
+    kill "$weston"
+    rm -rf "$runtime"
+else
+    echo "(weston is not installed: no figures for the translucent clock)"
+fi
 
 # The idle figures are the whole program's, on a data folder of its own.
 home=$(mktemp -d)

@@ -5,6 +5,7 @@
 #include "platform/SoundPlayer.h"
 #include "richtext/RichTextEdit.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +21,14 @@ namespace {
 // A first-line indent of 6 points, in the document's pixels.
 constexpr double kFoersteLinjeIndrykning = 6.0 * 96.0 / 72.0;
 
+// Screen readers meet the window as an alert, which they read out as it appears.
+QAccessibleInterface *somAlarm(const QString &klasse, QObject *objekt)
+{
+    if (klasse != QLatin1String("Talarmform") || !objekt || !objekt->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(objekt), QAccessible::AlertMessage);
+}
+
 QString venterTekst(qsizetype antal)
 {
     return antal == 1 ? QStringLiteral("Der venter 1 alarm mere")
@@ -32,6 +41,11 @@ Talarmform::Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer, Mess
                        QMenu *popupMenu)
     : optFilnavn(optFilnavn), m_soundPlayer(soundPlayer), m_messages(messages)
 {
+    static const bool somAlarmTilmeldt = [] {
+        QAccessible::installFactory(somAlarm);
+        return true;
+    }();
+    Q_UNUSED(somAlarmTilmeldt)
     setWindowTitle(QStringLiteral("Ur"));
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -123,6 +137,15 @@ void Talarmform::visNy(const QString &aCaption, const QString &aabenTekst)
     m_Memo->document()->setModified(false);
     m_lukKnap->setFocus();
     setWindowTitle(aCaption);
+    annoncer();
+}
+
+void Talarmform::annoncer()
+{
+    // The heading is the window's name; the text is read as its description.
+    setAccessibleDescription(m_Memo->toPlainText());
+    QAccessibleEvent alarm(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alarm);
 }
 
 void Talarmform::lukKnapClick()

@@ -63,6 +63,8 @@ private:
     void visVentende();
     // The text is in Memo: the open alarm (as HTML) waits behind the new one.
     void visNy(const QString &aCaption, const QString &aabenTekst);
+    // Tells assistive technology that an alarm fired, with its heading and text.
+    void annoncer();
 
     SoundPlayer &m_soundPlayer;
     Messages &m_messages;

@@ -4,24 +4,42 @@
 #include "alarms/Talarmform.h"
 #include "app/ActionIcons.h"
 #include "appearance/TColor.h"
+#include "clock/Maske.h"
 #include "clock/TStopUr.h"
 #include "clock/TUr.h"
 #include "dialogs/Messages.h"
+#include "platform/Desktop.h"
 #include "platform/LocalTime.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TaskbarButtons.h"
 
 #include <QAction>
-#include <QBitmap>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QWindow>
+#include <cmath>
 
 namespace {
 
 constexpr int kDigitalHoejde = 49;
+
+// The rectangle grown until its corner lies on whole device pixels, so that
+// a part of the window is drawn on the same device pixels as the whole
+// (at a scale of 1.25 every fourth logical pixel starts a device pixel).
+QRect paaPixelgitter(const QRect &felt, qreal dpr)
+{
+    int trin = 1;
+    while (trin < 16 && std::abs(trin * dpr - std::round(trin * dpr)) > 1e-6)
+        ++trin;
+    if (std::abs(trin * dpr - std::round(trin * dpr)) > 1e-6)
+        return QRect(QPoint(0, 0), felt.bottomRight());
+    return QRect(QPoint(qMax(felt.left(), 0) / trin * trin, qMax(felt.top(), 0) / trin * trin),
+                 felt.bottomRight());
+}
 
 } // namespace
 
@@ -40,6 +58,11 @@ Tmainform::Tmainform(const QString &programDir, const Platform &platform, Messag
     windowPalette.setColor(QPalette::Window, windowPalette.color(QPalette::Button));
     setPalette(windowPalette);
     setAutoFillBackground(true);
+    // A window gets its kind of surface when it is made: where the desktop
+    // composites it is translucent from the start, and framed it paints
+    // itself opaque.
+    m_komponerer = Desktop::composites();
+    setAttribute(Qt::WA_TranslucentBackground, m_komponerer);
     resize(380, 427);
 
     m_Ur = new TUr(*platform.localTime, this);
@@ -229,13 +252,13 @@ void Tmainform::buildTrayIcon()
 void Tmainform::SetDefaultColors()
 {
     m_Ur->SetFarver(UrFarver());
-    planlaegMaske();
+    planlaegHelMaske();
 }
 
 void Tmainform::SetDefaultDimensioner()
 {
     m_Ur->SetDimensioner(UrDimensioner());
-    planlaegMaske();
+    planlaegHelMaske();
 }
 
 void Tmainform::setUrtype(bool visStopUr)
@@ -259,18 +282,25 @@ void Tmainform::setUrtype(bool visStopUr)
         m_Ur->Start();
         m_Ur->show();
     }
-    planlaegMaske();
+    planlaegHelMaske();
 }
 
 void Tmainform::SetTransparent(bool gennemsigtig)
 {
     m_gennemsigtig = gennemsigtig;
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::FramelessWindowHint, gennemsigtig);
+    skiftRamme(gennemsigtig);
+    const Tegnemaade maade = !gennemsigtig  ? Tegnemaade::Glat
+                             : m_komponerer ? Tegnemaade::GlatGennemsigtig
+                                            : Tegnemaade::Skarp;
+    m_Ur->SetMaade(maade);
+    m_StopUr->SetMaade(maade);
+    // The key colour shows the desktop; only a composited window can paint it so.
+    setAutoFillBackground(maade != Tegnemaade::GlatGennemsigtig);
     // Smoothed letters would blend into the key colour and show as a fringe
-    // on the desktop; see-through, the digits are drawn crisp.
+    // on the desktop; under a mask the digits are drawn crisp.
     QFont digitalFont = m_StopUr->font();
-    digitalFont.setStyleStrategy(gennemsigtig ? QFont::NoAntialias : QFont::PreferDefault);
+    digitalFont.setStyleStrategy(maade == Tegnemaade::Skarp ? QFont::NoAntialias
+                                                            : QFont::PreferDefault);
     m_StopUr->setFont(digitalFont);
     m_handlinger.aForm->setText(gennemsigtig ? QStringLiteral("Vis formboks")
                                              : QStringLiteral("Skjul formboks"));
@@ -278,10 +308,24 @@ void Tmainform::SetTransparent(bool gennemsigtig)
         resize(width(), kDigitalHoejde);
     else if (m_rundtUr)
         resize(width(), width());
-    // Changing the frame hides the window; bring it back as it was.
-    if (wasVisible)
-        show();
     updateSeeThroughMask();
+}
+
+void Tmainform::skiftRamme(bool udenRamme)
+{
+    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::FramelessWindowHint, udenRamme);
+    if (flags == windowFlags())
+        return;
+    QWindow *vindue = windowHandle();
+    if (!vindue) {
+        setWindowFlags(flags);
+        return;
+    }
+    // The window system changes the frame of the window as it is: a window
+    // made anew would be hidden and shown again, and on Wayland, where the
+    // compositor places every new window, it would also move.
+    overrideWindowFlags(flags);
+    vindue->setFlags(flags);
 }
 
 void Tmainform::aRundtUrExecute()
@@ -299,47 +343,105 @@ void Tmainform::setRundtUr(bool rundt)
 
 void Tmainform::updateSeeThroughMask()
 {
-    if (!m_gennemsigtig) {
-        clearMask();
-        return;
-    }
+    m_maskeUdestaar = QRegion();
+    m_maske = QRegion();
+    if (brugerMaske())
+        fornyMaske(rect());
+    else
+        saetMaske(QRegion());
+}
+
+void Tmainform::fornyMaske(const QRegion &omraade)
+{
     // Every pixel painted in the window colour lets the desktop through. The
-    // clock draws without antialiasing, so its edges hold no blend of the key
-    // colour that could show as a fringe.
-    if (m_grabber)
+    // clock draws crisp under a mask, so its edges hold no blend of the key
+    // colour that could show as a fringe. Only the painted area is drawn
+    // again, at the screen's scale, and judged in logical pixels.
+    const qreal dpr = devicePixelRatioF();
+    const QRect felt = paaPixelgitter(omraade.boundingRect(), dpr) & rect();
+    if (m_grabber || felt.isEmpty())
         return;
-    m_grabber = true;
-    const QImage picture = grab().toImage();
-    m_grabber = false;
     const QColor key = palette().color(QPalette::Window);
-    // The mask image marks the key colour's pixels; as a bitmap they are the
-    // cleared ones, so the region holds everything else.
-    const QRegion shown(
-        QBitmap::fromImage(picture.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
-    if (shown != mask())
-        setMask(shown);
+    QImage billede(felt.size() * dpr, QImage::Format_RGB32);
+    billede.setDevicePixelRatio(dpr);
+    billede.fill(key);
+    // The clock controls cover the whole window, which has nothing of its
+    // own to paint beyond the key colour.
+    m_grabber = true;
+    for (QWidget *clock : {static_cast<QWidget *>(m_Ur), static_cast<QWidget *>(m_StopUr)}) {
+        const QRect del = felt & clock->geometry();
+        if (clock->isVisible() && !del.isEmpty())
+            clock->render(&billede, del.topLeft() - felt.topLeft(),
+                          QRegion(del.translated(-clock->pos())), {});
+    }
+    m_grabber = false;
+    m_maske =
+        (m_maske.subtracted(felt) + SynligDel(billede, key.rgb()).translated(felt.topLeft())) &
+        rect();
+    saetMaske(m_maske);
+}
+
+QRegion Tmainform::seeThroughMask() const
+{
+    const QWindow *vindue = windowHandle();
+    return vindue ? vindue->mask() : QRegion();
+}
+
+void Tmainform::saetMaske(const QRegion &maske)
+{
+    // Set on the window, not the widget: a widget's mask would also clip its
+    // paints, and what the clock draws where the mask hides it now could
+    // never be seen to need showing.
+    if (!windowHandle() && maske.isEmpty())
+        return;
+    winId();
+    if (windowHandle()->mask() != maske)
+        windowHandle()->setMask(maske);
 }
 
 bool Tmainform::eventFilter(QObject *watched, QEvent *event)
 {
-    // A see-through window follows what the clock paints (the digital
-    // field's text changes).
-    if (event->type() == QEvent::Paint && (watched == m_Ur || watched == m_StopUr))
+    if (watched != m_Ur && watched != m_StopUr)
+        return QWidget::eventFilter(watched, event);
+    auto *clock = static_cast<QWidget *>(watched);
+    // A see-through window follows what the clock paints (the hands, the
+    // digital field's text).
+    if (event->type() == QEvent::Paint && brugerMaske() && !m_grabber) {
+        m_maskeUdestaar += static_cast<QPaintEvent *>(event)->region().translated(clock->pos());
         planlaegMaske();
+    }
+    // Without a frame the face itself is the handle to move the clock by.
+    if (event->type() == QEvent::MouseButtonPress && m_gennemsigtig &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && startSystemMove())
+        return true;
     return QWidget::eventFilter(watched, event);
+}
+
+bool Tmainform::startSystemMove()
+{
+    QWindow *vindue = windowHandle();
+    return vindue && vindue->startSystemMove();
 }
 
 void Tmainform::planlaegMaske()
 {
     // Queued and made once per burst of changes; the paints of the refresh
     // itself are left alone.
-    if (!m_gennemsigtig || m_grabber || m_maskePlanlagt)
+    if (!brugerMaske() || m_grabber || m_maskePlanlagt)
         return;
     m_maskePlanlagt = true;
     QTimer::singleShot(0, this, [this] {
         m_maskePlanlagt = false;
-        updateSeeThroughMask();
+        const QRegion omraade = std::exchange(m_maskeUdestaar, QRegion());
+        if (brugerMaske())
+            fornyMaske(omraade);
     });
+}
+
+void Tmainform::planlaegHelMaske()
+{
+    m_maskeUdestaar = rect();
+    planlaegMaske();
 }
 
 void Tmainform::info(const QString &side)
@@ -386,7 +488,7 @@ void Tmainform::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     m_Ur->setGeometry(rect());
     m_StopUr->setGeometry(rect());
-    planlaegMaske();
+    planlaegHelMaske();
 }
 
 void Tmainform::showEvent(QShowEvent *event)

@@ -45,6 +45,9 @@ public:
     void setUrtype(bool visStopUr) override;
     void SetTransparent(bool gennemsigtig) override;
     bool gennemsigtig() const override { return m_gennemsigtig; }
+    // What a see-through window without a compositor shows of itself, in
+    // logical pixels; empty when it shows all.
+    QRegion seeThroughMask() const;
     bool rundtUr() const override { return m_rundtUr; }
     void setRundtUr(bool rundt) override;
     int oldHeight() const override { return m_oldHeight; }
@@ -98,6 +101,9 @@ protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Hands a drag of the frameless clock to the window system, which moves
+    // the window (on X11, Wayland and Windows alike); false where it cannot.
+    virtual bool startSystemMove();
 
 private:
     QAction *makeAction(const QString &caption, const QString &hint, const QIcon &icon,
@@ -106,8 +112,13 @@ private:
     void buildPopupMenu();
     void buildTrayIcon();
     void aRundtUrExecute();
+    void skiftRamme(bool udenRamme);
+    bool brugerMaske() const { return m_gennemsigtig && !m_komponerer; }
     void updateSeeThroughMask();
+    void fornyMaske(const QRegion &omraade);
+    void saetMaske(const QRegion &maske);
     void planlaegMaske();
+    void planlaegHelMaske();
     void armAlarmTimer();
     void reportSkipped(const QStringList &skipped);
     void FormShow();
@@ -129,8 +140,12 @@ private:
     bool m_rundtUr = false;
     int m_oldHeight = 0;
     bool m_alarmOn = false;
+    // The desktop blends translucent windows: see-through needs no mask.
+    bool m_komponerer = false;
     bool m_grabber = false;
     bool m_maskePlanlagt = false;
+    QRegion m_maske;         // what the mask shows, in logical pixels
+    QRegion m_maskeUdestaar; // painted since the mask was made
     TUr *m_Ur;
     TStopUr *m_StopUr;
     QMenu *m_PopupMenu;

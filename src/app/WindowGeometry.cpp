@@ -1,6 +1,7 @@
 #include "app/WindowGeometry.h"
 
 #include "app/WindowOptionFile.h"
+#include "platform/Desktop.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -52,8 +53,36 @@ namespace WindowGeometry {
 
 bool save(const QWidget &window, const QString &path, const QList<int> &extra)
 {
+    std::optional<QPoint> before;
+    if (!Desktop::knowsWindowPositions()) {
+        if (const std::optional<QList<int>> stored = WindowOptionFile::read(path, 2))
+            before = QPoint(stored->at(1), stored->at(0));
+    }
+    const QPoint topLeft = topLeftToStore(window, before);
     return WindowOptionFile::write(
-        path, QList<int>{window.y(), window.x(), window.width(), window.height()} + extra);
+        path, QList<int>{topLeft.y(), topLeft.x(), window.width(), window.height()} + extra);
+}
+
+QPoint topLeftToStore(bool positionKnown, const QPoint &own, const std::optional<QPoint> &before,
+                      const QPoint &centred)
+{
+    if (positionKnown)
+        return own;
+    return before.value_or(centred);
+}
+
+QPoint topLeftToStore(const QWidget &window, const std::optional<QPoint> &before)
+{
+    const bool known = Desktop::knowsWindowPositions();
+    QPoint centred;
+    if (!known) {
+        if (const QScreen *primary = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(0, 0), window.frameGeometry().size());
+            frame.moveCenter(primary->availableGeometry().center());
+            centred = frame.topLeft();
+        }
+    }
+    return topLeftToStore(known, window.pos(), before, centred);
 }
 
 std::optional<QList<int>> restore(QWidget &window, const QString &path, int extraCount)
@@ -110,7 +139,8 @@ QRect fitOnRealScreens(const QWidget &window, const QPoint &topLeft, const QSize
 void place(QWidget &window, const QPoint &topLeft, const QSize &size)
 {
     const QRect fitted = fitOnRealScreens(window, topLeft, size);
-    window.move(fitted.topLeft());
+    if (Desktop::knowsWindowPositions())
+        window.move(fitted.topLeft());
     window.resize(fitted.size());
 }
 
@@ -121,6 +151,8 @@ void resizeOnScreen(QWidget &window, const QSize &size)
 
 void centreOnScreen(QWidget &window)
 {
+    if (!Desktop::knowsWindowPositions())
+        return;
     const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

@@ -160,7 +160,9 @@ bool Tegenskabsform::optGem()
     m_side6->opstartValg()->gemIndstillinger(m_indstillinger);
     m_indstillinger.side = EgenskabsSide(m_egenskabsBog->currentIndex());
     const QRect ramme = frameGeometry();
-    m_indstillinger.vindue = QRect(ramme.topLeft(), ramme.size());
+    const std::optional<QPoint> foer =
+        m_indstillinger.vindue ? std::optional(m_indstillinger.vindue->topLeft()) : std::nullopt;
+    m_indstillinger.vindue = QRect(WindowGeometry::topLeftToStore(*this, foer), ramme.size());
     if (m_opstartGenvej)
         m_indstillinger.startProgFilename = m_opstartGenvej->startProgFilename();
     return Indstillingsfil::gem(m_filnavnDesign, m_indstillinger);

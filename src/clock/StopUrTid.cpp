@@ -11,3 +11,8 @@ TidDele DelSekunder(qint64 sekunder)
         return {};
     return {quint16(sekunder / 3600), quint16(sekunder % 3600 / 60), quint16(sekunder % 60)};
 }
+
+QString KlokkenEr(quint16 Timer, quint16 Minutter)
+{
+    return QStringLiteral("Klokken er ") + STid(Timer) + QLatin1Char(':') + STid(Minutter);
+}

@@ -5,6 +5,9 @@
 // The text of one value of the digital field: at least two digits.
 QString STid(quint16 value);
 
+// What a screen reader reads of a clock that shows that time of day.
+QString KlokkenEr(quint16 Timer, quint16 Minutter);
+
 struct TidDele
 {
     quint16 Timer = 0;

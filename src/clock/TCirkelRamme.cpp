@@ -44,17 +44,28 @@ void TCirkelRamme::TegnOven(QPainter &, bool) {}
 
 void TCirkelRamme::paintEvent(QPaintEvent *event)
 {
-    const qreal dpr = devicePixelRatioF();
+    QPainter Can(this);
+    // The device's own ratio: a window on a scaled screen, or a picture the
+    // control is rendered into at a ratio of its own.
+    const qreal dpr = Can.device()->devicePixelRatioF();
     const QSize fysisk = size() * dpr;
-    if (!m_cacheGyldig || m_cache.size() != fysisk) {
+    if (!m_cacheGyldig || m_cache.size() != fysisk || m_cache.devicePixelRatio() != dpr) {
         m_cache = QPixmap(fysisk);
         m_cache.setDevicePixelRatio(dpr);
+        // Where the desktop composites, the key colour leaves holes that
+        // the picture must keep; and a picture in the translucent window's
+        // own format is copied, not converted, at each tick.
+        if (m_Maade == Tegnemaade::GlatGennemsigtig ||
+            window()->testAttribute(Qt::WA_TranslucentBackground))
+            m_cache.fill(Qt::transparent);
         QPainter cachePainter(&m_cache);
+        IndstilMaade(cachePainter, m_Maade);
         Paint(cachePainter);
         m_cacheGyldig = true;
     }
-    QPainter Can(this);
     const QRegion region = event->region();
+    // A picture with holes replaces what lies beneath.
+    Can.setCompositionMode(QPainter::CompositionMode_Source);
     // One rectangle at a time: under a clip of many rectangles the painter
     // blends row by row on helper threads and wakes them at every tick.
     for (const QRect &r : region) {
@@ -63,6 +74,7 @@ void TCirkelRamme::paintEvent(QPaintEvent *event)
     }
     // Qt keeps the paint inside the region regardless.
     Can.setClipping(false);
+    IndstilMaade(Can, m_Maade);
     const bool hel = QRegion(rect()).subtracted(region).isEmpty();
     TegnOven(Can, hel);
 }

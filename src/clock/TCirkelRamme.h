@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appearance/TColor.h"
+#include "clock/Tegning.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -28,6 +29,13 @@ public:
     // clock redrawn after the palette behind clBtnFace changed.
     void SetColorBaggrund(TColor value);
 
+    // Crisp, in exact pixels, until the window says otherwise: framed the
+    // main window has it drawn smoothly; see-through crisp for a mask, or
+    // smoothly with the key colour transparent where the desktop composites.
+    // A change redraws everything.
+    Tegnemaade Maade() const { return m_Maade; }
+    void SetMaade(Tegnemaade value) { saet(m_Maade, value); }
+
 protected:
     template <typename T> void saet(T &felt, T value)
     {
@@ -41,7 +49,8 @@ protected:
 
     // clNone, a colour no valid setting holds, paints as the button colour
     // (toQColor), so a broken design shows the window background.
-    QColor farve(TColor colour) const { return toQColor(colour, palette()); }
+    // In GlatGennemsigtig the key colour paints transparent (MaadeFarve).
+    QColor farve(TColor colour) const { return MaadeFarve(colour, palette(), m_Maade); }
 
     // The picture behind everything that moves; called when the cache is rebuilt.
     virtual void Paint(QPainter &Can);
@@ -60,6 +69,7 @@ private:
     TColor m_ColorYdre = clRed;
     TColor m_ColorIndre = clWhite;
     TColor m_ColorBaggrund = clBtnFace;
+    Tegnemaade m_Maade = Tegnemaade::Skarp;
     QPixmap m_cache;
     bool m_cacheGyldig = false;
 };

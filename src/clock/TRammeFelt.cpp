@@ -16,11 +16,20 @@ void TGrundFelt::SetColor(TColor value)
     update();
 }
 
+void TGrundFelt::SetMaade(Tegnemaade value)
+{
+    if (m_Maade == value)
+        return;
+    m_Maade = value;
+    update();
+}
+
 void TGrundFelt::Paint(QPainter &) {}
 
 void TGrundFelt::paintEvent(QPaintEvent *)
 {
     QPainter Can(this);
+    IndstilMaade(Can, m_Maade);
     Can.fillRect(rect(), farve(m_Color));
     Paint(Can);
 }

@@ -2,6 +2,7 @@
 
 #include "appearance/TColor.h"
 #include "clock/TXRamme.h"
+#include "clock/Tegning.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -18,15 +19,22 @@ public:
     TColor Color() const { return m_Color; }
     void SetColor(TColor value);
 
+    // As the analog clock's: crisp by default, smooth, or smooth with the
+    // key colour transparent. A change repaints.
+    Tegnemaade Maade() const { return m_Maade; }
+    void SetMaade(Tegnemaade value);
+
 protected:
     // clNone, a colour no valid setting holds, paints as the button colour
-    // (toQColor), so a broken design shows the window background.
-    QColor farve(TColor colour) const { return toQColor(colour, palette()); }
+    // (toQColor), so a broken design shows the window background. In
+    // GlatGennemsigtig the key colour paints transparent (MaadeFarve).
+    QColor farve(TColor colour) const { return MaadeFarve(colour, palette(), m_Maade); }
     virtual void Paint(QPainter &Can);
     void paintEvent(QPaintEvent *event) override;
 
 private:
     TColor m_Color = clWindow;
+    Tegnemaade m_Maade = Tegnemaade::Skarp;
 };
 
 // A field with a frame round its content rectangle CompoRekt, and an

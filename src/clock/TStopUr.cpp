@@ -1,6 +1,7 @@
 #include "clock/TStopUr.h"
 
 #include "clock/StopUrTid.h"
+#include "clock/UrTilgaengelighed.h"
 #include "platform/LocalTime.h"
 
 #include <QPainter>
@@ -9,6 +10,8 @@
 TStopUr::TStopUr(const LocalTime &localTime, QWidget *parent)
     : TPreTekstFelt(parent), m_localTime(localTime)
 {
+    TilmeldUrTilgaengelighed();
+    setAccessibleDescription(QStringLiteral("Digitalur"));
     QPalette p = palette();
     p.setColor(QPalette::WindowText, Qt::white);
     setPalette(p);
@@ -114,6 +117,11 @@ void TStopUr::ByggTekst()
     m_TidS = STid(m_Timer) + QLatin1Char(':') + STid(m_Minutter);
     if (m_UrType != utNormal)
         m_TidS += QLatin1Char(':') + STid(m_Sekunder);
+    const QString navn = m_UrType == utNormal ? KlokkenEr(m_Timer, m_Minutter)
+                         : m_UrType == utStop ? QStringLiteral("Stopuret viser ") + m_TidS
+                                              : QStringLiteral("Nedtællingen viser ") + m_TidS;
+    if (navn != accessibleName())
+        setAccessibleName(navn);
 }
 
 void TStopUr::RejsHaendelser()
@@ -150,6 +158,8 @@ void TStopUr::Paint(QPainter &Can)
     m_tekstVenter = false;
     PaintBg(Can);
     const TRekt c = CompoRekt();
+    // The letters' smoothed edges blend with the field beneath them.
+    Can.setCompositionMode(QPainter::CompositionMode_SourceOver);
     Can.setFont(font());
     Can.setPen(palette().color(QPalette::WindowText));
     Can.setBackgroundMode(Qt::OpaqueMode);

@@ -1,12 +1,16 @@
 #include "clock/TUr.h"
 
+#include "clock/StopUrTid.h"
 #include "clock/Tegning.h"
+#include "clock/UrTilgaengelighed.h"
 #include "platform/LocalTime.h"
 
 #include <QPainter>
 
 TUr::TUr(const LocalTime &localTime, QWidget *parent) : TUrSkive(parent), m_localTime(localTime)
 {
+    TilmeldUrTilgaengelighed();
+    setAccessibleDescription(QStringLiteral("Analogt ur"));
     m_TidInt.setInterval(1000);
     connect(&m_TidInt, &QTimer::timeout, this, &TUr::Ur);
     Geometri();
@@ -55,6 +59,10 @@ void TUr::LaesTid()
     m_Timer = quint8(nu.hour());
     m_Minutter = quint8(nu.minute());
     m_Sekunder = quint8(nu.second());
+    // The name changes once a minute, so a screen reader is not told every second.
+    const QString navn = KlokkenEr(m_Timer, m_Minutter);
+    if (navn != accessibleName())
+        setAccessibleName(navn);
 }
 
 std::array<TUr::Viser, 3> TUr::Visere() const
@@ -78,8 +86,9 @@ QRegion TUr::ViserRegion() const
     const QPoint centrum(CirkelV().CentrumX(), CirkelV().CentrumY());
     QRegion region;
     for (const Viser &viser : Visere()) {
-        // Half the pen on each side of the line, and a pixel for the round ends.
-        const int kant = qMax(viser.bredde, 1) / 2 + 1;
+        // Half the pen on each side of the line, a pixel for the round ends
+        // and one for the smoothed edge.
+        const int kant = qMax(viser.bredde, 1) / 2 + 2;
         region += QRect(centrum, viser.spids).normalized().adjusted(-kant, -kant, kant, kant);
     }
     return region;

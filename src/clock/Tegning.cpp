@@ -28,8 +28,43 @@ QList<QPoint> LinjePunkter(QPoint fra, QPoint til)
     return punkter;
 }
 
+void IndstilMaade(QPainter &Can, Tegnemaade maade)
+{
+    const bool glat = maade != Tegnemaade::Skarp;
+    Can.setRenderHint(QPainter::Antialiasing, glat);
+    Can.setRenderHint(QPainter::TextAntialiasing, glat);
+    Can.setCompositionMode(maade == Tegnemaade::GlatGennemsigtig
+                               ? QPainter::CompositionMode_Source
+                               : QPainter::CompositionMode_SourceOver);
+}
+
+QColor MaadeFarve(TColor colour, const QPalette &palette, Tegnemaade maade)
+{
+    const QColor farve = toQColor(colour, palette);
+    if (maade == Tegnemaade::GlatGennemsigtig && farve.rgb() == toQColor(clBtnFace, palette).rgb())
+        return Qt::transparent;
+    return farve;
+}
+
+namespace {
+
+QPointF midtI(QPoint pixel)
+{
+    return QPointF(pixel) + QPointF(0.5, 0.5);
+}
+
+} // namespace
+
 void Linje(QPainter &Can, QPoint fra, QPoint til, const QColor &farve, int bredde)
 {
+    if (Can.testRenderHint(QPainter::Antialiasing)) {
+        if (fra == til && bredde <= 1)
+            return;
+        const Qt::PenCapStyle ender = bredde <= 1 ? Qt::FlatCap : Qt::RoundCap;
+        Can.setPen(QPen(farve, qMax(bredde, 1), Qt::SolidLine, ender, Qt::RoundJoin));
+        Can.drawLine(midtI(fra), midtI(til));
+        return;
+    }
     if (bredde <= 1) {
         const QList<QPoint> punkter = LinjePunkter(fra, til);
         if (punkter.isEmpty())
@@ -49,6 +84,16 @@ void Ellipse(QPainter &Can, const TRekt &r, const QColor *kant, const QColor &fy
     if (w <= 0 || h <= 0)
         return;
     Can.setBrush(fyld);
+    if (Can.testRenderHint(QPainter::Antialiasing)) {
+        if (kant) {
+            Can.setPen(QPen(*kant, 1));
+            Can.drawEllipse(QRectF(r.Left + 0.5, r.Top + 0.5, w - 1, h - 1));
+        } else {
+            Can.setPen(Qt::NoPen);
+            Can.drawEllipse(QRectF(r.Left, r.Top, w, h));
+        }
+        return;
+    }
     if (kant) {
         // Qt's outlined ellipse covers one pixel more than its size on each axis.
         Can.setPen(QPen(*kant, 1));

@@ -9,12 +9,15 @@
 #include "clock/TUr.h"
 #include "platform/fake/FakePlatform.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 // The main window inside a whole program on a temporary data folder.
 class MainformFixture
@@ -54,6 +57,22 @@ void dagligAlarm(const DataFolders &folders, int time, int minut)
     QVERIFY(putFile(a.tekstfilnavn, "{\\rtf1 Husk\\par}"));
 }
 
+// The main window with the window system's move recorded: the offscreen
+// platform moves no windows.
+class FlytbarMainform : public Tmainform
+{
+public:
+    using Tmainform::Tmainform;
+    int flytninger = 0;
+
+protected:
+    bool startSystemMove() override
+    {
+        ++flytninger;
+        return true;
+    }
+};
+
 } // namespace
 
 class TestMainform : public QObject
@@ -83,6 +102,12 @@ private Q_SLOTS:
     void keyboardOpensThePopupMenu();
     void secondCopyLeavesTheAlarmsToTheFirst();
     void manyUnreadableAlarmFilesGiveOneBox();
+    void dragOnTheFramelessClockMovesTheWindow_data();
+    void dragOnTheFramelessClockMovesTheWindow();
+    void rightClickOnTheFramelessClockOpensTheMenu();
+    void frameChangesKeepTheWindowWhereItIs();
+    void firingAlarmAnnouncesItself();
+    void windowAndClocksHaveAccessibleNames();
 };
 
 void TestMainform::actions_data()
@@ -324,9 +349,9 @@ void TestMainform::seeThroughShowsTheDesktopWhereTheWindowColourIs()
 {
     MainformFixture f;
     f.main->resize(200, 200);
-    QVERIFY(f.main->mask().isEmpty());
+    QVERIFY(f.main->seeThroughMask().isEmpty());
     f.main->SetTransparent(true);
-    const QRegion shown = f.main->mask();
+    const QRegion shown = f.main->seeThroughMask();
     // The corner lies outside the outer disc, on the window colour.
     QVERIFY(!shown.contains(QPoint(1, 1)));
     QVERIFY(!shown.contains(QPoint(198, 198)));
@@ -343,7 +368,7 @@ void TestMainform::seeThroughShowsTheDesktopWhereTheWindowColourIs()
                 QVERIFY2(colours.contains(picture.pixel(x, y) | 0xFF000000),
                          qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
     f.main->SetTransparent(false);
-    QVERIFY(f.main->mask().isEmpty());
+    QVERIFY(f.main->seeThroughMask().isEmpty());
 }
 
 void TestMainform::seeThroughDigitsCarryNoFringe()
@@ -352,7 +377,7 @@ void TestMainform::seeThroughDigitsCarryNoFringe()
     f.main->setUrtype(true);
     f.main->SetTransparent(true);
     QTest::qWait(20);
-    const QRegion shown = f.main->mask();
+    const QRegion shown = f.main->seeThroughMask();
     QVERIFY(!shown.isEmpty());
     // What shows of the digital view is the digits themselves, no blend
     // of them with the window colour.
@@ -474,8 +499,7 @@ void TestMainform::secondCopyLeavesTheAlarmsToTheFirst()
     second.vinduer().mainform->alarmTimerTimer();
     platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 16, 0)));
     second.vinduer().mainform->alarmTimerTimer();
-    QCOMPARE(second.vinduer().mainform->mAktiveAlarmer()->text(),
-             QStringLiteral("1 aktiv alarm"));
+    QCOMPARE(second.vinduer().mainform->mAktiveAlarmer()->text(), QStringLiteral("1 aktiv alarm"));
     QCOMPARE(platform.soundPlayer.plays.size(), 1);
     platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 17, 0)));
     second.vinduer().mainform->alarmTimerTimer();
@@ -493,6 +517,111 @@ void TestMainform::manyUnreadableAlarmFilesGiveOneBox()
     QVERIFY(f.messages.informations.first().startsWith(
         QStringLiteral("12 alarmfiler kan ikke læses og er sprunget over:")));
     QVERIFY(f.messages.informations.first().contains(QStringLiteral("og 7 andre.")));
+}
+
+void TestMainform::dragOnTheFramelessClockMovesTheWindow_data()
+{
+    QTest::addColumn<bool>("udenRamme");
+    QTest::addColumn<bool>("digital");
+    QTest::addColumn<int>("knap");
+    QTest::addColumn<int>("flytninger");
+    QTest::newRow("frameless, left button") << true << false << int(Qt::LeftButton) << 1;
+    QTest::newRow("frameless digital field") << true << true << int(Qt::LeftButton) << 1;
+    QTest::newRow("frameless, right button") << true << false << int(Qt::RightButton) << 0;
+    // A framed window is moved by its title bar.
+    QTest::newRow("framed") << false << false << int(Qt::LeftButton) << 0;
+}
+
+void TestMainform::dragOnTheFramelessClockMovesTheWindow()
+{
+    QFETCH(bool, udenRamme);
+    QFETCH(bool, digital);
+    QFETCH(int, knap);
+    QFETCH(int, flytninger);
+    QTemporaryDir tmp;
+    FakePlatform platform;
+    RecordingMessages messages;
+    FlytbarMainform main(tmp.path(), platform.services(), messages);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.setUrtype(digital);
+    main.SetTransparent(udenRamme);
+    QWidget &flade = digital ? static_cast<QWidget &>(main.StopUr()) : main.Ur();
+    QTest::mousePress(&flade, Qt::MouseButton(knap), {}, QPoint(60, 30));
+    QTest::mouseRelease(&flade, Qt::MouseButton(knap), {}, QPoint(60, 30));
+    QCOMPARE(main.flytninger, flytninger);
+}
+
+void TestMainform::rightClickOnTheFramelessClockOpensTheMenu()
+{
+    MainformFixture f;
+    f.main->SetTransparent(true);
+    QContextMenuEvent klik(QContextMenuEvent::Mouse, QPoint(50, 50),
+                           f.main->Ur().mapToGlobal(QPoint(50, 50)));
+    QApplication::sendEvent(&f.main->Ur(), &klik);
+    QTRY_VERIFY(f.main->PopupMenu()->isVisible());
+    f.main->PopupMenu()->close();
+}
+
+void TestMainform::frameChangesKeepTheWindowWhereItIs()
+{
+    MainformFixture f;
+    QVERIFY(QTest::qWaitForWindowExposed(f.main));
+    f.main->move(120, 80);
+    QWindow *vindue = f.main->windowHandle();
+    const QPoint sted = f.main->pos();
+    for (bool udenRamme : {true, false, true}) {
+        f.main->SetTransparent(udenRamme);
+        // Changed on the window as it is, not on a window made anew.
+        QCOMPARE(f.main->windowHandle(), vindue);
+        QCOMPARE(bool(vindue->flags() & Qt::FramelessWindowHint), udenRamme);
+        QVERIFY(f.main->isVisible());
+        QCOMPARE(f.main->pos(), sted);
+    }
+}
+
+void TestMainform::firingAlarmAnnouncesItself()
+{
+    MainformFixture f;
+    f.platform.localTime.set(QDateTime(QDate(2026, 12, 10), QTime(10, 15, 0)));
+    dagligAlarm(f.main->folders(), 10, 15);
+    f.main->hentAlarmer();
+    f.main->alarmTimerTimer();
+    Talarmform *alarmform = f.program.vinduer().alarmform;
+    QTRY_VERIFY(alarmform->isVisible());
+    QAccessibleInterface *tilgang = QAccessible::queryAccessibleInterface(alarmform);
+    QVERIFY(tilgang);
+    // Screen readers read an alert as it appears: its heading, then its text.
+    QCOMPARE(tilgang->role(), QAccessible::AlertMessage);
+    QCOMPARE(tilgang->text(QAccessible::Name), alarmform->windowTitle());
+    QVERIFY(tilgang->text(QAccessible::Description).contains(QStringLiteral("Husk")));
+    QVERIFY(alarmform->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+void TestMainform::windowAndClocksHaveAccessibleNames()
+{
+    MainformFixture f;
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.main)->text(QAccessible::Name),
+             QStringLiteral("Ur"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&f.main->Ur())->text(QAccessible::Name),
+             QStringLiteral("Klokken er 10:00"));
+    f.main->setUrtype(true);
+    QAccessibleInterface *digital = QAccessible::queryAccessibleInterface(&f.main->StopUr());
+    QCOMPARE(digital->role(), QAccessible::StaticText);
+    QCOMPARE(digital->text(QAccessible::Name), QStringLiteral("Klokken er 10:00"));
+    QCOMPARE(digital->text(QAccessible::Description), QStringLiteral("Digitalur"));
+    // The stopwatch and the countdown say their shown values.
+    f.main->StopUr().SetUrType(utStop);
+    f.main->StopUr().Start();
+    QCOMPARE(digital->text(QAccessible::Name), QStringLiteral("Stopuret viser 00:00:00"));
+    f.main->StopUr().SetUrType(utAlarm);
+    f.main->StopUr().SetTimer(0);
+    f.main->StopUr().SetMinutter(5);
+    f.main->StopUr().SetSekunder(0);
+    f.main->StopUr().Start();
+    f.platform.localTime.set(f.platform.localTime.now().addSecs(2));
+    f.main->StopUr().OnTim();
+    QCOMPARE(digital->text(QAccessible::Name), QStringLiteral("Nedtællingen viser 00:04:59"));
 }
 
 QTEST_MAIN(TestMainform)

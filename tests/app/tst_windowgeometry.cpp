@@ -27,6 +27,8 @@ private Q_SLOTS:
     void withoutScreensTheWindowKeepsItsOwnSize();
     void restoreBringsAFileOntoTheScreen_data();
     void restoreBringsAFileOntoTheScreen();
+    void topLeftToStore_data();
+    void topLeftToStore();
 };
 
 void TestWindowGeometry::fitOnScreens_data()
@@ -106,6 +108,30 @@ void TestWindowGeometry::restoreBringsAFileOntoTheScreen()
     QVERIFY(window.width() > 0 && window.width() <= available.width());
     QVERIFY(window.height() > 0 && window.height() <= available.height());
     QVERIFY(available.intersects(QRect(window.pos(), window.size())));
+}
+
+void TestWindowGeometry::topLeftToStore_data()
+{
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<std::optional<QPoint>>("before");
+    QTest::addColumn<QPoint>("stored");
+    const QPoint own(40, 60);
+    const QPoint centred(300, 200);
+    QTest::newRow("known place") << true << std::optional(QPoint(5, 5)) << own;
+    QTest::newRow("known place, no file") << true << std::optional<QPoint>() << own;
+    // Wayland reports every place as (0, 0): the file keeps what it had.
+    QTest::newRow("unknown place keeps the file's")
+        << false << std::optional(QPoint(5, 7)) << QPoint(5, 7);
+    QTest::newRow("unknown place, no file") << false << std::optional<QPoint>() << centred;
+}
+
+void TestWindowGeometry::topLeftToStore()
+{
+    QFETCH(bool, known);
+    QFETCH(std::optional<QPoint>, before);
+    QFETCH(QPoint, stored);
+    QCOMPARE(WindowGeometry::topLeftToStore(known, QPoint(40, 60), before, QPoint(300, 200)),
+             stored);
 }
 
 QTEST_MAIN(TestWindowGeometry)

@@ -1,9 +1,11 @@
 #include "clock/TUr.h"
 #include "platform/fake/FakePlatform.h"
 
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -38,9 +40,10 @@ QDateTime kl(int h, int m, int s)
 }
 
 // The main window's clock at 380 x 378, every colour distinct, one-pixel
-// hands so that their ends are exact.
+// hands so that their ends are exact, drawn crisp so that every pixel is.
 void indstil(TUr &ur)
 {
+    ur.SetMaade(Tegnemaade::Skarp);
     ur.resize(380, 378);
     ur.SetColorBaggrund(baggrund);
     ur.SetColorYdre(ydre);
@@ -65,6 +68,15 @@ QImage tegnHelt(TUr &ur)
     QImage billede(ur.size(), QImage::Format_RGB32);
     billede.fill(Qt::magenta);
     ur.render(&billede);
+    return billede;
+}
+
+// The picture with its transparency, as a composited window shows it.
+QImage tegnMedAlfa(TUr &ur)
+{
+    QImage billede(ur.size(), QImage::Format_ARGB32_Premultiplied);
+    billede.fill(Qt::transparent);
+    ur.render(&billede, QPoint(), QRegion(), QWidget::DrawChildren);
     return billede;
 }
 
@@ -98,6 +110,12 @@ private Q_SLOTS:
     void extremeValuesDrawWithoutCrashing_data();
     void extremeValuesDrawWithoutCrashing();
     void noneColourPaintsAsButtonFace();
+    void smoothDrawingBlendsOnlyTheEdges_data();
+    void smoothDrawingBlendsOnlyTheEdges();
+    void seeThroughKeyColourIsTransparent_data();
+    void seeThroughKeyColourIsTransparent();
+    void accessibleNameFollowsTheTime_data();
+    void accessibleNameFollowsTheTime();
 };
 
 void TestUr::defaults()
@@ -272,11 +290,19 @@ void TestUr::tickRepaintsOnlyTheHands_data()
     QTest::addColumn<QDateTime>("foer");
     QTest::addColumn<QDateTime>("efter");
     QTest::addColumn<int>("viserBredde");
-    QTest::newRow("one second") << kl(10, 8, 20) << kl(10, 8, 21) << 1;
-    QTest::newRow("minute hand steps at the half minute") << kl(10, 8, 29) << kl(10, 8, 30) << 1;
-    QTest::newRow("second hand crosses twelve") << kl(23, 59, 59) << kl(0, 0, 0) << 1;
-    QTest::newRow("wide hands") << kl(3, 14, 59) << kl(3, 15, 0) << 6;
-    QTest::newRow("hours later") << kl(8, 0, 0) << kl(13, 37, 12) << 4;
+    QTest::addColumn<Tegnemaade>("maade");
+    const Tegnemaade skarp = Tegnemaade::Skarp;
+    const Tegnemaade glat = Tegnemaade::Glat;
+    QTest::newRow("one second") << kl(10, 8, 20) << kl(10, 8, 21) << 1 << skarp;
+    QTest::newRow("minute hand steps at the half minute")
+        << kl(10, 8, 29) << kl(10, 8, 30) << 1 << skarp;
+    QTest::newRow("second hand crosses twelve") << kl(23, 59, 59) << kl(0, 0, 0) << 1 << skarp;
+    QTest::newRow("wide hands") << kl(3, 14, 59) << kl(3, 15, 0) << 6 << skarp;
+    QTest::newRow("hours later") << kl(8, 0, 0) << kl(13, 37, 12) << 4 << skarp;
+    // Smoothed edges reach a little beyond the pen.
+    QTest::newRow("smooth, one second") << kl(10, 8, 20) << kl(10, 8, 21) << 1 << glat;
+    QTest::newRow("smooth, wide hands") << kl(3, 14, 59) << kl(3, 15, 0) << 6 << glat;
+    QTest::newRow("smooth, odd widths") << kl(8, 0, 0) << kl(13, 37, 12) << 3 << glat;
 }
 
 void TestUr::tickRepaintsOnlyTheHands()
@@ -284,10 +310,12 @@ void TestUr::tickRepaintsOnlyTheHands()
     QFETCH(QDateTime, foer);
     QFETCH(QDateTime, efter);
     QFETCH(int, viserBredde);
+    QFETCH(Tegnemaade, maade);
     FakeLocalTime tid;
     tid.set(foer);
     MaaltUr ur(tid);
     indstil(ur);
+    ur.SetMaade(maade);
     ur.SetViserTime(viserBredde);
     ur.SetViserMin(viserBredde);
     ur.SetViserSek(viserBredde);
@@ -455,6 +483,144 @@ void TestUr::noneColourPaintsAsButtonFace()
     QCOMPARE(billede.pixelColor(2, 2), knap);
     QCOMPARE(billede.pixelColor(190, 0), knap);
     QCOMPARE(billede.pixelColor(150, 250), knap);
+}
+
+void TestUr::smoothDrawingBlendsOnlyTheEdges_data()
+{
+    QTest::addColumn<Tegnemaade>("maade");
+    QTest::addColumn<bool>("blandet");
+    QTest::newRow("crisp, for a mask") << Tegnemaade::Skarp << false;
+    QTest::newRow("smooth, framed") << Tegnemaade::Glat << true;
+}
+
+void TestUr::smoothDrawingBlendsOnlyTheEdges()
+{
+    QFETCH(Tegnemaade, maade);
+    QFETCH(bool, blandet);
+    FakeLocalTime tid;
+    tid.set(kl(4, 20, 40));
+    TUr ur(tid);
+    indstil(ur);
+    ur.SetViserTime(6);
+    ur.SetViserMin(4);
+    ur.SetMaade(maade);
+    const QImage billede = tegnHelt(ur);
+    QSet<QRgb> egne;
+    for (TColor farve : {baggrund, ydre, indre, skive, tegn, viserT, viserM, viserS, clBlack})
+        egne.insert(c(farve).rgb());
+    int blandinger = 0;
+    for (int y = 0; y < billede.height(); ++y)
+        for (int x = 0; x < billede.width(); ++x)
+            blandinger += !egne.contains(billede.pixel(x, y));
+    QCOMPARE(blandinger > 0, blandet);
+    // Inside the areas the colours stay pure.
+    QCOMPARE(billede.pixelColor(2, 2), c(baggrund));
+    QCOMPARE(billede.pixelColor(5, 189), c(ydre));
+    QCOMPARE(billede.pixelColor(60, 189), c(skive));
+}
+
+void TestUr::seeThroughKeyColourIsTransparent_data()
+{
+    QTest::addColumn<TColor>("baggrundFarve");
+    QTest::addColumn<TColor>("skiveFarve");
+    QTest::addColumn<TColor>("sekundFarve");
+    // The standard design: only the background is the key colour.
+    QTest::newRow("background") << clBtnFace << skive << viserS;
+    // The see-through design: a hole for a dial, the hands over the desktop.
+    QTest::newRow("dial hole") << clBtnFace << clBtnFace << viserS;
+    // A hand in the key colour cuts through what lies beneath it.
+    QTest::newRow("key-coloured hand") << baggrund << skive << clBtnFace;
+}
+
+void TestUr::seeThroughKeyColourIsTransparent()
+{
+    QFETCH(TColor, baggrundFarve);
+    QFETCH(TColor, skiveFarve);
+    QFETCH(TColor, sekundFarve);
+    FakeLocalTime tid;
+    tid.set(kl(6, 0, 15));
+    TUr ur(tid);
+    indstil(ur);
+    ur.SetColorBaggrund(baggrundFarve);
+    ur.SetColorSkive(skiveFarve);
+    ur.SetColorViserS(sekundFarve);
+    ur.SetViserSek(5);
+    // Where the mask would let the desktop through.
+    const QImage skarp = tegnHelt(ur);
+    const QRgb noegle = ur.palette().color(QPalette::Button).rgb();
+    ur.SetMaade(Tegnemaade::GlatGennemsigtig);
+    const QImage alfa = tegnMedAlfa(ur);
+    // Smoothing reaches up to two pixels from an edge, and the picture's own
+    // border is an edge too.
+    auto naboerEns = [&skarp, noegle](int x, int y, bool erNoegle) {
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx) {
+                const QPoint p(x + dx, y + dy);
+                if (!skarp.rect().contains(p) || (skarp.pixel(p) == noegle) != erNoegle)
+                    return false;
+            }
+        return true;
+    };
+    int huller = 0;
+    int noegler = 0;
+    int gennemsigtige = 0;
+    int kanter = 0;
+    for (int y = 0; y < skarp.height(); ++y) {
+        for (int x = 0; x < skarp.width(); ++x) {
+            const bool erNoegle = skarp.pixel(x, y) == noegle;
+            const int a = qAlpha(alfa.pixel(x, y));
+            const QString sted = QStringLiteral("%1,%2").arg(x).arg(y);
+            noegler += erNoegle;
+            gennemsigtige += a == 0;
+            // Away from the edges the holes and the solid parts agree; on an
+            // edge the smoothing decides.
+            if (naboerEns(x, y, erNoegle)) {
+                QVERIFY2(a == (erNoegle ? 0 : 255), qPrintable(sted));
+                huller += erNoegle;
+            } else {
+                ++kanter;
+            }
+        }
+    }
+    QVERIFY(std::abs(gennemsigtige - noegler) < kanter / 2);
+    QVERIFY(huller > 0);
+}
+
+void TestUr::accessibleNameFollowsTheTime_data()
+{
+    QTest::addColumn<QDateTime>("tidspunkt");
+    QTest::addColumn<QString>("navn");
+    QTest::addColumn<QString>("naesteMinut");
+    QTest::newRow("14:05") << kl(14, 5, 0) << "Klokken er 14:05"
+                           << "Klokken er 14:06";
+    QTest::newRow("09:05") << kl(9, 5, 30) << "Klokken er 09:05"
+                           << "Klokken er 09:06";
+    QTest::newRow("midnight") << kl(23, 59, 10) << "Klokken er 23:59"
+                              << "Klokken er 00:00";
+}
+
+void TestUr::accessibleNameFollowsTheTime()
+{
+    QFETCH(QDateTime, tidspunkt);
+    QFETCH(QString, navn);
+    QFETCH(QString, naesteMinut);
+    FakeLocalTime tid;
+    tid.set(tidspunkt);
+    TUr ur(tid);
+    ur.Stop();
+    QAccessibleInterface *tilgang = QAccessible::queryAccessibleInterface(&ur);
+    QVERIFY(tilgang);
+    QCOMPARE(tilgang->role(), QAccessible::StaticText);
+    QCOMPARE(tilgang->text(QAccessible::Name), navn);
+    QCOMPARE(tilgang->text(QAccessible::Description), QStringLiteral("Analogt ur"));
+
+    // The name follows the shown minute.
+    tid.set(tidspunkt.addSecs(1));
+    ur.Ur();
+    QCOMPARE(tilgang->text(QAccessible::Name), navn);
+    tid.set(tidspunkt.addSecs(60));
+    ur.Ur();
+    QCOMPARE(tilgang->text(QAccessible::Name), naesteMinut);
 }
 
 QTEST_MAIN(TestUr)
