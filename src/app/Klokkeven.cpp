@@ -7,7 +7,9 @@
 #include "app/Tmainform.h"
 #include "appearance/Tegenskabsform.h"
 #include "appearance/Tgemhentform.h"
+#include "appearance/UiStil.h"
 #include "calendar/Ttekstform.h"
+#include "dialogs/Messages.h"
 #include "dialogs/Tinfform.h"
 #include "dialogs/TspmForm.h"
 #include "info/Teditform.h"
@@ -27,6 +29,11 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
     : m_hints(std::make_unique<Hints>())
 {
     Installation::completeInstallation(installedDataDir, programDir);
+    // The start-up style, before any window exists; the properties window
+    // replaces it with the stored one while it is created.
+    if (!UiStil::anvend(UiStil::kStartStil))
+        messages.error(
+            QStringLiteral("UI-stilen \"%1\" kunne ikke anvendes.").arg(UiStil::kStartStil));
     Vinduer &v = m_vinduer;
 
     // The main window comes first: it computes every data path.
@@ -51,7 +58,7 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
              }},
             {QStringLiteral("gemhentform"),
              [&] {
-                 v.gemhentform = own<Tgemhentform>();
+                 v.gemhentform = own<Tgemhentform>(folders.GemHentDir, messages);
              }},
             {QStringLiteral("spmForm"),
              [&] {
@@ -79,7 +86,7 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
              }},
         },
         messages);
-    wire();
+    wire(messages);
 }
 
 Klokkeven::~Klokkeven()
@@ -89,15 +96,21 @@ Klokkeven::~Klokkeven()
         m_windows.pop_back();
 }
 
-void Klokkeven::wire()
+void Klokkeven::wire(Messages &messages)
 {
     const Vinduer &v = m_vinduer;
     Tmainform *main = v.mainform;
     main->setAlarmform(v.alarmform);
     connect(main, &Tmainform::lukkes, this, &Klokkeven::gemVinduer);
     connect(main, &Tmainform::lukket, this, &Klokkeven::finished);
-    if (Tegenskabsform *egenskabsform = v.egenskabsform)
+    if (Tegenskabsform *egenskabsform = v.egenskabsform) {
         connect(main, &Tmainform::egenskaberOensket, egenskabsform, &Tegenskabsform::visSide);
+        const DataFolders &folders = main->folders();
+        egenskabsform->setDesignfiler(folders.filnavnOpt, folders.filnavnLook, messages,
+                                      v.gemhentform, v.spmForm);
+        connect(main, &Tmainform::urDesignValgt, egenskabsform, &Tegenskabsform::vaelgPreDef);
+        connect(main, &Tmainform::designGenskabes, egenskabsform, &Tegenskabsform::genskabUrDesign);
+    }
     if (Tinfoform *infoform = v.infoform)
         connect(main, &Tmainform::infoOensket, infoform, [infoform] {
             infoform->show();
@@ -116,8 +129,10 @@ void Klokkeven::wire()
 void Klokkeven::gemVinduer()
 {
     const Vinduer &v = m_vinduer;
-    if (v.egenskabsform)
+    if (v.egenskabsform) {
+        v.egenskabsform->gemUrDesign(v.mainform->folders().filnavnOpt);
         v.egenskabsform->optGem();
+    }
     if (v.infoform)
         v.infoform->gemOpt();
     if (v.urlform)

@@ -65,7 +65,7 @@ Q_SIGNALS:
 
 private:
     template <typename Window, typename... Args> Window *own(Args &&...args);
-    void wire();
+    void wire(Messages &messages);
     // The close steps after the main window's own, in their order.
     void gemVinduer();
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QPushButton;
 
 // The properties window's tab "Egenskaber", in three columns: the about
@@ -15,6 +16,8 @@ public:
     explicit EgenskaberSide(QWidget *parent = nullptr);
 
     QPushButton *gemButton() const { return m_gemButton; }
+    // The UI style box under "Designs".
+    QComboBox *designBox() const { return m_designBox; }
 
     // The about panel's picture: a clock face of our own.
     static QPixmap omBillede();
@@ -27,4 +30,5 @@ private:
     void gemButtonClick();
 
     QPushButton *m_gemButton;
+    QComboBox *m_designBox;
 };
