@@ -10,9 +10,11 @@
 #include "appearance/EgenskaberSide.h"
 #include "appearance/Tegenskabsform.h"
 #include "appearance/Tgemhentform.h"
+#include "appearance/UiStil.h"
 #include "calendar/KalenderSide.h"
 #include "calendar/OpstartValg.h"
 #include "calendar/Ttekstform.h"
+#include "dialogs/Messages.h"
 #include "dialogs/Tinfform.h"
 #include "dialogs/TspmForm.h"
 #include "info/Teditform.h"
@@ -21,12 +23,9 @@
 #include "launcher/OpstartGenvej.h"
 #include "platform/DataLocation.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
-#include <QStyle>
-#include <QStyleFactory>
 #include <stdexcept>
 
 template <typename Window, typename... Args> Window *Klokkeven::own(Args &&...args)
@@ -42,6 +41,11 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
     : m_hints(std::make_unique<Hints>())
 {
     Installation::completeInstallation(installedDataDir, programDir);
+    // The start-up style, before any window exists; the properties window
+    // replaces it with the stored one while it is created.
+    if (!UiStil::anvend(UiStil::kStartStil))
+        messages.error(
+            QStringLiteral("UI-stilen \"%1\" kunne ikke anvendes.").arg(UiStil::kStartStil));
     Vinduer &v = m_vinduer;
 
     // The main window comes first: it computes every data path.
@@ -77,7 +81,7 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
              }},
             {QStringLiteral("gemhentform"),
              [&] {
-                 v.gemhentform = own<Tgemhentform>();
+                 v.gemhentform = own<Tgemhentform>(folders.GemHentDir, messages);
              }},
             {QStringLiteral("spmForm"),
              [&] {
@@ -109,7 +113,7 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
              }},
         },
         messages);
-    wire();
+    wire(messages);
     if (v.egenskabsform && platform.shell) {
         // Without an information window the notices are information boxes.
         std::function<void(const QString &)> infoVindue;
@@ -131,7 +135,7 @@ Klokkeven::~Klokkeven()
         m_windows.pop_back();
 }
 
-void Klokkeven::wire()
+void Klokkeven::wire(Messages &messages)
 {
     const Vinduer &v = m_vinduer;
     Tmainform *main = v.mainform;
@@ -143,14 +147,16 @@ void Klokkeven::wire()
         // The overview follows every load and every firing of today's alarms.
         connect(main, &Tmainform::dagensAlarmerAendret, egenskabsform->side3(),
                 &AlarmOversigtSide::loadDagensAlarmer);
+        const DataFolders &folders = main->folders();
+        egenskabsform->setDesignfiler(folders.filnavnOpt, folders.filnavnLook, messages,
+                                      v.gemhentform, v.spmForm);
+        connect(main, &Tmainform::urDesignValgt, egenskabsform, &Tegenskabsform::vaelgPreDef);
+        connect(main, &Tmainform::designGenskabes, egenskabsform, &Tegenskabsform::genskabUrDesign);
     }
     if (Tinfoform *infoform = v.infoform) {
         connect(main, &Tmainform::infoOensket, infoform, &Tinfoform::goToInfo);
-        // The style list offers the platform's own style first.
-        infoform->setFoersteStil([] {
-            return QApplication::style()->name().compare(QStyleFactory::keys().value(0),
-                                                         Qt::CaseInsensitive) == 0;
-        });
+        // The result rows are drawn one way for the style list's first entry.
+        infoform->setFoersteStil([] { return UiStil::aktiv() == UiStil::navne().value(0); });
     }
     wireKalender();
     // Going to the tray closes the windows that would stand alone on the desktop.
@@ -204,8 +210,10 @@ void Klokkeven::wireKalender()
 void Klokkeven::gemVinduer()
 {
     const Vinduer &v = m_vinduer;
-    if (v.egenskabsform)
+    if (v.egenskabsform) {
+        v.egenskabsform->gemUrDesign(v.mainform->folders().filnavnOpt);
         v.egenskabsform->optGem();
+    }
     if (v.infoform)
         v.infoform->gemOpt();
     if (v.urlform)

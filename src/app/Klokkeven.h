@@ -65,7 +65,7 @@ Q_SIGNALS:
 
 private:
     template <typename Window, typename... Args> Window *own(Args &&...args);
-    void wire();
+    void wire(Messages &messages);
     // The calendar page's question window and viewer, and the viewer at start.
     void wireKalender();
     // The close steps after the main window's own, in their order.

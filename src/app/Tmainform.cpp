@@ -4,6 +4,7 @@
 #include "alarms/Talarmform.h"
 #include "app/ActionIcons.h"
 #include "appearance/TColor.h"
+#include "appearance/UrDesigns.h"
 #include "clock/Maske.h"
 #include "clock/TStopUr.h"
 #include "clock/TUr.h"
@@ -208,13 +209,11 @@ void Tmainform::buildPopupMenu()
 
     m_PopupMenu->addSeparator();
     QMenu *designs = m_PopupMenu->addMenu(QStringLiteral("Ur designs"));
-    for (const char *name : {"Normalur", "Gennemsigtigt ur", "Øjet", "Bananen", "Blomsten",
-                             "Luppen", "Solen", "Æblet"})
-        m_mUr.append(designs->addAction(QString::fromUtf8(name)));
-    // The designs are chosen on the properties window's clock page.
-    for (QAction *design : std::as_const(m_mUr))
-        connect(design, &QAction::triggered, this,
-                [this] { Q_EMIT egenskaberOensket(EgenskabsSide::Ur); });
+    for (int index = 0; index < kAntalPreDefDesigns; ++index) {
+        QAction *design = designs->addAction(preDefDesigns()[std::size_t(index)].menuNavn);
+        connect(design, &QAction::triggered, this, [this, index] { Q_EMIT urDesignValgt(index); });
+        m_mUr.append(design);
+    }
     m_PopupMenu->addAction(h.aRundtUr);
     m_PopupMenu->addAction(h.aEgenskaber);
     m_PopupMenu->addSeparator();
@@ -477,6 +476,17 @@ void Tmainform::TrayIconClick()
 void Tmainform::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
+    // A new UI style brings a new button colour: the window colour, and with
+    // it the see-through key, follows it.
+    if (event->type() == QEvent::PaletteChange) {
+        const QColor knap = palette().color(QPalette::Button);
+        if (palette().color(QPalette::Window) != knap) {
+            QPalette windowPalette = palette();
+            windowPalette.setColor(QPalette::Window, knap);
+            setPalette(windowPalette);
+            planlaegMaske();
+        }
+    }
     if (event->type() == QEvent::WindowStateChange && isMinimized() && isVisible() &&
         QSystemTrayIcon::isSystemTrayAvailable())
         // Queued: hiding a window inside its own state change confuses some window managers.
@@ -508,6 +518,7 @@ void Tmainform::hideEvent(QHideEvent *event)
 void Tmainform::FormShow()
 {
     m_opstart = false;
+    Q_EMIT designGenskabes();
     hentAlarmer();
     Q_EMIT foersteVisning();
 }

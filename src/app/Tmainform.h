@@ -39,6 +39,7 @@ public:
     TUr &Ur() const override { return *m_Ur; }
     TStopUr &StopUr() const override { return *m_StopUr; }
     const UrHandlinger &handlinger() const override { return m_handlinger; }
+    QWidget &vindue() override { return *this; }
     QMenu *PopupMenu() const { return m_PopupMenu; }
     QSystemTrayIcon *TrayIcon() const { return m_TrayIcon; }
 
@@ -80,6 +81,10 @@ public:
 Q_SIGNALS:
     // The properties window is wanted on that tab, or on the tab it last had.
     void egenskaberOensket(std::optional<EgenskabsSide> side);
+    // The menu "Ur designs" chose predefined design `index`.
+    void urDesignValgt(int index);
+    // The first showing restores the clock design, before the alarms load.
+    void designGenskabes();
     // The information window is wanted at the page of that name.
     void infoOensket(const QString &side);
     // The window goes to the tray: the program's other windows close first.

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QAction;
+class QWidget;
 class TStopUr;
 class TUr;
 
@@ -33,6 +34,8 @@ public:
     virtual TUr &Ur() const = 0;
     virtual TStopUr &StopUr() const = 0;
     virtual const UrHandlinger &handlinger() const = 0;
+    // The main window itself: designs set its place and size.
+    virtual QWidget &vindue() = 0;
 
     // true shows the digital field, false the analog clock.
     virtual void setUrtype(bool visStopUr) = 0;

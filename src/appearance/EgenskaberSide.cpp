@@ -4,6 +4,7 @@
 #include "app/SideLayout.h"
 #include "calendar/OpstartValg.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -28,7 +29,15 @@ EgenskaberSide::EgenskaberSide(QWidget *parent) : QWidget(parent)
     om->addStretch(1);
 
     QVBoxLayout *midt = kolonne(raekke);
-    midt->addWidget(fedLabel(QStringLiteral("Designs"), this));
+    const QString designsTekst = QStringLiteral("Designs");
+    QLabel *designsLabel = fedLabel(designsTekst, this);
+    midt->addWidget(designsLabel);
+    m_designBox = new QComboBox(this);
+    m_designBox->setEditable(false);
+    m_designBox->setMaxVisibleItems(13);
+    m_designBox->setAccessibleName(designsTekst);
+    designsLabel->setBuddy(m_designBox);
+    midt->addWidget(m_designBox);
     midt->addStretch(1);
     midt->addWidget(fedLabel(QStringLiteral("Kalender"), this));
     m_opstartValg = new OpstartValg(this);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QComboBox;
 class OpstartValg;
 class QPushButton;
 
@@ -19,6 +20,8 @@ public:
     // The start-up shortcut's button; its caption tells the shortcut's state.
     QPushButton *startProgDoButton() const { return m_startProgDoButton; }
     OpstartValg *opstartValg() const { return m_opstartValg; }
+    // The UI style box under "Designs".
+    QComboBox *designBox() const { return m_designBox; }
 
     // The about panel's picture: a clock face of our own.
     static QPixmap omBillede();
@@ -33,4 +36,5 @@ private:
     QPushButton *m_gemButton;
     QPushButton *m_startProgDoButton;
     OpstartValg *m_opstartValg;
+    QComboBox *m_designBox;
 };

@@ -8,12 +8,14 @@
 #include "app/UrVindue.h"
 #include "app/WindowGeometry.h"
 #include "appearance/EgenskaberSide.h"
+#include "appearance/UiStil.h"
 #include "appearance/UrSide.h"
 #include "calendar/KalenderSide.h"
 #include "calendar/OpstartValg.h"
 #include "launcher/OpstartGenvej.h"
 #include "richtext/FormatVaerktoej.h"
 
+#include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -79,6 +81,7 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
             [this] { m_urVindue.info(QStringLiteral("Kalender")); });
     connect(m_side6->opstartValg(), &OpstartValg::previewOensket, this,
             &Tegenskabsform::previewKnapClick);
+    connect(m_side6->designBox(), &QComboBox::activated, this, &Tegenskabsform::designBoxChange);
 
     FormCreate(hints);
 }
@@ -88,8 +91,11 @@ void Tegenskabsform::FormCreate(Hints &hints)
     m_opstart = true;
     connect(&hints, &Hints::hint, this, &Tegenskabsform::HintInfo);
     loadLydfiler();
+    m_side1->loadUrDesigns();
     optHent();
     setLydstyrke(m_side2->lydBar()->value());
+    loadDesign();
+    newDesign();
     vaerktoejOpsaet();
 }
 
@@ -187,6 +193,61 @@ void Tegenskabsform::optHent()
                               m_indstillinger.vindue->size());
     else
         WindowGeometry::centreOnScreen(*this);
+}
+
+void Tegenskabsform::setDesignfiler(const QString &filnavnOpt, const QString &filnavnLook,
+                                    Messages &messages, Tgemhentform *gemhentform,
+                                    TspmForm *spmForm)
+{
+    m_side1->setDesignfiler(filnavnOpt, filnavnLook, messages, gemhentform, spmForm);
+}
+
+void Tegenskabsform::preDef(int index)
+{
+    m_side1->preDef(index);
+}
+
+void Tegenskabsform::vaelgPreDef(int index)
+{
+    m_side1->vaelgPreDef(index);
+}
+
+bool Tegenskabsform::gemUrDesign(const QString &path) const
+{
+    return m_side1->gemUrDesign(path);
+}
+
+void Tegenskabsform::hentUrDesign(const QString &path)
+{
+    m_side1->hentUrDesign(path);
+}
+
+void Tegenskabsform::genskabUrDesign()
+{
+    m_side1->genskabUrDesign();
+}
+
+void Tegenskabsform::loadDesign()
+{
+    QComboBox *box = m_side6->designBox();
+    box->clear();
+    box->addItems(UiStil::navne());
+    box->setCurrentIndex(box->findText(UiStil::fundet(designName())));
+}
+
+void Tegenskabsform::newDesign()
+{
+    QComboBox *box = m_side6->designBox();
+    const QString valgt = box->currentIndex() >= 0 ? box->currentText() : QString();
+    if (valgt.compare(m_indstillinger.designName, Qt::CaseInsensitive) != 0)
+        m_indstillinger.designName = valgt;
+    // A name the style manager does not offer leaves the style in force.
+    UiStil::anvend(m_indstillinger.designName);
+}
+
+void Tegenskabsform::designBoxChange()
+{
+    newDesign();
 }
 
 void Tegenskabsform::HintInfo(const QString &hint)

@@ -22,6 +22,8 @@ class QStatusBar;
 class QTabWidget;
 class Shell;
 class SoundPlayer;
+class Tgemhentform;
+class TspmForm;
 class UrSide;
 class UrVindue;
 struct OpstartStier;
@@ -78,6 +80,25 @@ public:
     // Writes the options file; false when it could not be written.
     bool optGem();
     void optHent();
+
+    // Saving and loading designs: the design files, the messages, the
+    // chooser and the overwrite question, all made after this window.
+    void setDesignfiler(const QString &filnavnOpt, const QString &filnavnLook, Messages &messages,
+                        Tgemhentform *gemhentform, TspmForm *spmForm);
+    void preDef(int index);
+    // preDef from the main window's menu: the design list follows.
+    void vaelgPreDef(int index);
+    bool gemUrDesign(const QString &path) const;
+    void hentUrDesign(const QString &path);
+    // The clock design of the program's start.
+    void genskabUrDesign();
+
+    // The UI style: the style box lists the offered styles with designName
+    // selected; newDesign switches to the selected one.
+    const QString &designName() const { return m_indstillinger.designName; }
+    void loadDesign();
+    void newDesign();
+    void designBoxChange();
 
     void HintInfo(const QString &hint);
     void HintInfoShow(const QString &tekst);

@@ -23,10 +23,20 @@
 class MainformFixture
 {
 public:
-    MainformFixture() : program(tmp.path(), QString(), platform.services(), messages)
+    explicit MainformFixture(bool vis = true)
+        : program(tmp.path(), QString(), platform.services(), messages)
     {
-        program.show();
         main = program.vinduer().mainform;
+        if (!vis)
+            return;
+        program.show();
+        // The first showing applies clock design 0; these tests start from
+        // the window as it was created.
+        main->setRundtUr(false);
+        main->SetTransparent(false);
+        main->SetDefaultColors();
+        main->SetDefaultDimensioner();
+        main->resize(380, 427);
     }
 
     QTemporaryDir tmp;
@@ -220,7 +230,6 @@ void TestMainform::menuEntriesOpenTheirPages_data()
     QTest::newRow("aktive alarmer") << "mAktiveAlarmer" << 2;
     QTest::newRow("Ny alarm") << "mInsertAlarm" << 3;
     QTest::newRow("Se alarmer") << "mSeAlarmer" << 2;
-    QTest::newRow("a design") << "Bananen" << 0;
 }
 
 void TestMainform::menuEntriesOpenTheirPages()
@@ -232,8 +241,7 @@ void TestMainform::menuEntriesOpenTheirPages()
     egenskabsform->egenskabsBog()->setCurrentIndex(5);
     const QMap<QString, QAction *> entries{{"mAktiveAlarmer", f.main->mAktiveAlarmer()},
                                            {"mInsertAlarm", f.main->mInsertAlarm()},
-                                           {"mSeAlarmer", f.main->mSeAlarmer()},
-                                           {"Bananen", f.main->mUr().at(3)}};
+                                           {"mSeAlarmer", f.main->mSeAlarmer()}};
     entries.value(entry)->trigger();
     QVERIFY(egenskabsform->isVisible());
     QCOMPARE(egenskabsform->egenskabsBog()->currentIndex(), page);
@@ -246,7 +254,7 @@ void TestMainform::menuEntriesOpenTheirPages()
 
 void TestMainform::defaultColoursAndDimensions()
 {
-    MainformFixture f;
+    MainformFixture f(false);
     TUr *ur = &f.main->Ur();
     QCOMPARE(ur->ColorBaggrund(), clBtnFace);
     QCOMPARE(ur->ColorYdre(), TColor(0xC0C0C0));

@@ -111,6 +111,10 @@ void TestWayland::aWholeSitting()
     main->handlinger().aUr->trigger();
     QTRY_COMPARE(main->height(), hoejde);
 
+    // The first start shows design 0, see-through: frame it, then take the frame off again.
+    QVERIFY(main->gennemsigtig());
+    main->handlinger().aForm->trigger();
+    QVERIFY(!main->gennemsigtig());
     // It goes see-through by translucency, without a mask, on the same window.
     main->handlinger().aForm->trigger();
     QVERIFY(main->gennemsigtig());

@@ -1,0 +1,196 @@
+#include "RecordingMessages.h"
+#include "TestFiles.h"
+#include "app/Klokkeven.h"
+#include "app/TextListFile.h"
+#include "app/Tmainform.h"
+#include "appearance/EgenskaberSide.h"
+#include "appearance/Tegenskabsform.h"
+#include "appearance/UiStil.h"
+#include "clock/TUr.h"
+#include "platform/fake/FakePlatform.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+namespace {
+
+double luminans(const QColor &c)
+{
+    const auto kanal = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * kanal(c.redF()) + 0.7152 * kanal(c.greenF()) + 0.0722 * kanal(c.blueF());
+}
+
+double kontrast(const QColor &a, const QColor &b)
+{
+    const double la = luminans(a);
+    const double lb = luminans(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A program on a temporary data folder whose options file, if given, names a style.
+class Program
+{
+public:
+    explicit Program(const QString &stil = QString())
+    {
+        if (!stil.isNull())
+            putFile(tmp.path() + "/Anna/Egenskaber/design.txt", stil.toLatin1() + "\r\n");
+        program = std::make_unique<Klokkeven>(tmp.path(), QString(), platform.services(), messages);
+        form = program->vinduer().egenskabsform;
+        box = form->side6()->designBox();
+    }
+
+    // The user picks a style; the windows take the new palette as it reaches them.
+    void vaelg(const QString &navn)
+    {
+        box->setCurrentIndex(box->findText(navn));
+        Q_EMIT box->activated(box->currentIndex());
+        QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir tmp;
+    FakePlatform platform;
+    RecordingMessages messages;
+    std::unique_ptr<Klokkeven> program;
+    Tegenskabsform *form = nullptr;
+    QComboBox *box = nullptr;
+};
+
+} // namespace
+
+class TestUiStil : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void offeredNames();
+    void ownStylesAreReadableAndDistinct();
+    void switchingIgnoresLetterCase();
+    void withoutAnOptionsFileIcebergClassico();
+    void choosingWindowsRestylesEveryWindowAndIsKept();
+    void storedNameInOtherLetterCase();
+    void storedNameNotOffered();
+};
+
+void TestUiStil::offeredNames()
+{
+    QCOMPARE(UiStil::navne(),
+             (QStringList{"Windows", "Aqua Light Slate", "Coral", "Diamond", "Emerald Light Slate",
+                          "Iceberg Classico", "Sky", "Smokey Quartz Kamri", "Sterling"}));
+}
+
+void TestUiStil::ownStylesAreReadableAndDistinct()
+{
+    QSet<QRgb> knapper;
+    QSet<QRgb> markeringer;
+    for (const QString &navn : UiStil::navne().mid(1)) {
+        const QPalette p = UiStil::palet(navn);
+        const QList<std::pair<QPalette::ColorRole, QPalette::ColorRole>> par{
+            {QPalette::Text, QPalette::Base},
+            {QPalette::WindowText, QPalette::Window},
+            {QPalette::ButtonText, QPalette::Button},
+            {QPalette::HighlightedText, QPalette::Highlight},
+            {QPalette::ToolTipText, QPalette::ToolTipBase},
+            {QPalette::Text, QPalette::AlternateBase}};
+        for (const auto &[tekst, flade] : par)
+            QVERIFY2(
+                kontrast(p.color(tekst), p.color(flade)) >= 4.5,
+                qPrintable(navn + ": " + p.color(tekst).name() + " on " + p.color(flade).name()));
+        // Disabled text stays legible and looks other than enabled text.
+        QVERIFY(kontrast(p.color(QPalette::Disabled, QPalette::ButtonText),
+                         p.color(QPalette::Disabled, QPalette::Button)) >= 2.0);
+        QVERIFY(p.color(QPalette::Disabled, QPalette::Text) != p.color(QPalette::Text));
+        knapper.insert(p.color(QPalette::Button).rgb());
+        markeringer.insert(p.color(QPalette::Highlight).rgb());
+    }
+    QCOMPARE(knapper.size(), 8);
+    QCOMPARE(markeringer.size(), 8);
+}
+
+void TestUiStil::switchingIgnoresLetterCase()
+{
+    QVERIFY(UiStil::anvend(QStringLiteral("sKY")));
+    QCOMPARE(UiStil::aktiv(), QStringLiteral("Sky"));
+    QCOMPARE(QApplication::palette().color(QPalette::Button),
+             UiStil::palet(QStringLiteral("Sky")).color(QPalette::Button));
+    QVERIFY(!qApp->styleSheet().isEmpty());
+    QVERIFY(!UiStil::anvend(QStringLiteral("Nordlys")));
+    QVERIFY(!UiStil::anvend(QString()));
+    QCOMPARE(UiStil::aktiv(), QStringLiteral("Sky"));
+    QCOMPARE(QApplication::palette().color(QPalette::Button),
+             UiStil::palet(QStringLiteral("Sky")).color(QPalette::Button));
+}
+
+void TestUiStil::withoutAnOptionsFileIcebergClassico()
+{
+    UiStil::anvend(QStringLiteral("Coral"));
+    Program p;
+    QCOMPARE(UiStil::aktiv(), QStringLiteral("Iceberg Classico"));
+    QCOMPARE(p.box->currentText(), QStringLiteral("Iceberg Classico"));
+    QCOMPARE(p.box->count(), 9);
+    QCOMPARE(p.box->maxVisibleItems(), 13);
+    QVERIFY(!p.box->isEditable());
+    QCOMPARE(p.box->accessibleName(), QStringLiteral("Designs"));
+}
+
+void TestUiStil::choosingWindowsRestylesEveryWindowAndIsKept()
+{
+    {
+        Program p;
+        p.program->show();
+        p.form->show();
+        Tmainform *main = p.program->vinduer().mainform;
+        p.vaelg(QStringLiteral("Smokey Quartz Kamri"));
+        const QColor moerk =
+            UiStil::palet(QStringLiteral("Smokey Quartz Kamri")).color(QPalette::Button);
+        QCOMPARE(p.form->palette().color(QPalette::Button), moerk);
+        // The see-through key follows the new button colour, and the clock
+        // paints its background in it.
+        QCOMPARE(main->palette().color(QPalette::Window), moerk);
+        const QImage billede = main->Ur().grab().toImage();
+        QCOMPARE(billede.pixelColor(1, 1), moerk);
+
+        p.vaelg(QStringLiteral("Windows"));
+        QCOMPARE(UiStil::aktiv(), QStringLiteral("Windows"));
+        QVERIFY(qApp->styleSheet().isEmpty());
+        QCOMPARE(p.form->indstillinger().designName, QStringLiteral("Windows"));
+        QVERIFY(p.form->palette().color(QPalette::Button) != moerk);
+        QCOMPARE(main->palette().color(QPalette::Window), main->palette().color(QPalette::Button));
+        p.program->close();
+        QCOMPARE(TextListFile::read(p.tmp.path() + "/Anna/Egenskaber/design.txt")->first(),
+                 QStringLiteral("Windows"));
+        // The next start comes up in the kept style.
+        Klokkeven igen(p.tmp.path(), QString(), p.platform.services(), p.messages);
+        QCOMPARE(UiStil::aktiv(), QStringLiteral("Windows"));
+        QCOMPARE(igen.vinduer().egenskabsform->side6()->designBox()->currentText(),
+                 QStringLiteral("Windows"));
+    }
+}
+
+void TestUiStil::storedNameInOtherLetterCase()
+{
+    Program p(QStringLiteral("iCEBERG cLASSICO"));
+    QCOMPARE(p.box->currentText(), QStringLiteral("Iceberg Classico"));
+    QCOMPARE(UiStil::aktiv(), QStringLiteral("Iceberg Classico"));
+    QCOMPARE(p.form->designName(), QStringLiteral("iCEBERG cLASSICO"));
+}
+
+void TestUiStil::storedNameNotOffered()
+{
+    UiStil::anvend(QStringLiteral("Sterling"));
+    Program p(QStringLiteral("Nordlys"));
+    QCOMPARE(p.box->currentIndex(), -1);
+    QCOMPARE(p.form->designName(), QString());
+    QCOMPARE(UiStil::aktiv(), QStringLiteral("Iceberg Classico"));
+    QVERIFY(p.form->optGem());
+    QCOMPARE(TextListFile::read(p.tmp.path() + "/Anna/Egenskaber/design.txt")->first(), QString());
+}
+
+QTEST_MAIN(TestUiStil)
+#include "tst_uistil.moc"
