@@ -290,6 +290,22 @@ bool Tinfoform::goToInfo(const QString &openNodetekst)
     return false;
 }
 
+bool Tinfoform::event(QEvent *event)
+{
+    // The clock's Ctrl+S works in every window of the program and would make
+    // the search's own shortcut ambiguous, so that neither ran: here it searches.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const auto *tast = static_cast<QKeyEvent *>(event);
+        if (QKeySequence(tast->keyCombination()) == m_aSearch->shortcut()) {
+            if (event->type() == QEvent::KeyPress)
+                m_aSearch->trigger();
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 bool Tinfoform::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_Struktur && event->type() == QEvent::KeyPress) {

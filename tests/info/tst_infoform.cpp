@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -636,6 +637,29 @@ void TestInfoform::theProgramOpensItsPages()
     QCOMPARE(program.vinduer().urlform->historik().sider().first(), "Velkommen.html");
     main->info("Design ur");
     QCOMPARE(info->Web()->source().fileName(), "Design ur.html");
+
+    // The clock's own Ctrl+S ("Standard farver") works from every window; in this
+    // window the key searches, also while there is nothing to search for.
+    QAction *standardFarver = nullptr;
+    for (QAction *a : main->actions())
+        if (a->text() == "Standard farver")
+            standardFarver = a;
+    QVERIFY(standardFarver);
+    QSignalSpy farver(standardFarver, &QAction::triggered);
+    info->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(info));
+    info->infoBog()->setCurrentIndex(1);
+    QTest::keySequence(info->EditFind(), QKeySequence("Ctrl+S"));
+    QCOMPARE(info->Findis()->count(), 0);
+    info->EditFind()->setText("Nedtællingsalarm");
+    for (QWidget *fokus :
+         {static_cast<QWidget *>(info->EditFind()), static_cast<QWidget *>(info->Web())}) {
+        info->Findis()->clear();
+        fokus->setFocus();
+        QTest::keySequence(fokus, QKeySequence("Ctrl+S"));
+        QVERIFY(info->Findis()->count() >= 2);
+    }
+    QCOMPARE(farver.count(), 0);
     QVERIFY(messages.errors.isEmpty());
 }
 
