@@ -1,5 +1,6 @@
 #include "info/Tinfoform.h"
 
+#include "app/EgneGenveje.h"
 #include "app/Hints.h"
 #include "app/WindowGeometry.h"
 #include "dialogs/Messages.h"
@@ -292,18 +293,8 @@ bool Tinfoform::goToInfo(const QString &openNodetekst)
 
 bool Tinfoform::event(QEvent *event)
 {
-    // The clock's Ctrl+S works in every window of the program and would make
-    // the search's own shortcut ambiguous, so that neither ran: here it searches.
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        const auto *tast = static_cast<QKeyEvent *>(event);
-        if (QKeySequence(tast->keyCombination()) == m_aSearch->shortcut()) {
-            if (event->type() == QEvent::KeyPress)
-                m_aSearch->trigger();
-            event->accept();
-            return true;
-        }
-    }
-    return QWidget::event(event);
+    // Here Ctrl+S searches, not the clock's "Standard farver".
+    return EgneGenveje::tag(event, {m_aSearch}) || QWidget::event(event);
 }
 
 bool Tinfoform::eventFilter(QObject *watched, QEvent *event)
