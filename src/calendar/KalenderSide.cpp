@@ -157,26 +157,30 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     venstre->addWidget(m_NyMappeKnap);
     venstre->addWidget(m_dokuBox, 1);
 
-    auto *midt = new QVBoxLayout;
+    // The name and the document's buttons span the editor and its tools, so
+    // that a long name stays readable and the tools keep their room.
+    auto *hoejre = new QVBoxLayout;
     auto *navnRaekke = new QHBoxLayout;
     navnRaekke->addWidget(m_kEdit, 1);
     navnRaekke->addWidget(m_kDagbogKnap);
     navnRaekke->addWidget(m_kDatoKnap);
     navnRaekke->addWidget(m_kDagbogDatoKnap);
-    midt->addLayout(navnRaekke);
-    midt->addWidget(m_kTekst, 1);
+    hoejre->addLayout(navnRaekke);
+    auto *tekstRaekke = new QHBoxLayout;
+    tekstRaekke->addWidget(m_kTekst, 1);
+    tekstRaekke->addWidget(m_vaerktoej);
+    hoejre->addLayout(tekstRaekke, 1);
     auto *knapRaekke = new QHBoxLayout;
     knapRaekke->addWidget(sletRtfKnap);
     knapRaekke->addWidget(m_visKnap);
     knapRaekke->addStretch(1);
     knapRaekke->addWidget(m_NyKnapK);
     knapRaekke->addWidget(GemKnapK);
-    midt->addLayout(knapRaekke);
+    hoejre->addLayout(knapRaekke);
 
     auto *raekke = new QHBoxLayout(this);
     raekke->addLayout(venstre);
-    raekke->addLayout(midt, 1);
-    raekke->addWidget(m_vaerktoej);
+    raekke->addLayout(hoejre, 1);
 
     connect(m_kalender, &QCalendarWidget::selectionChanged, this, &KalenderSide::kalenderChange);
     connect(m_kalender, &QCalendarWidget::clicked, this, [this] { setMappe(true); });

@@ -260,6 +260,9 @@ void FormatVaerktoej::byggKommandoer()
     m_vaerktoejslinje = new QToolBar(this);
     m_vaerktoejslinje->setAccessibleName(QStringLiteral("Værktøjslinje"));
     m_vaerktoejslinje->setIconSize(QSize(16, 16));
+    // Never narrower than all its buttons: a command hidden behind the bar's
+    // overflow button is one the user does not find.
+    m_vaerktoejslinje->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     m_vaerktoejslinje->addActions({k.fed, k.kursiv, k.understreg});
     m_vaerktoejslinje->addSeparator();
     m_vaerktoejslinje->addActions({k.venstre, k.hoejre, k.centrer});

@@ -64,7 +64,7 @@ TextAttributes RichTextEdit::selectionAttributes() const
     a.fontName = f.fontFamilies().toStringList().value(0);
     if (a.fontName.isEmpty())
         a.fontName = document()->defaultFont().family();
-    a.size = f.fontPointSize() > 0 ? f.fontPointSize() : document()->defaultFont().pointSizeF();
+    a.size = f.fontPointSize() > 0 ? f.fontPointSize() : pointsOf(document()->defaultFont());
     a.color =
         fromQColor(f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color()
                                                                : palette().color(QPalette::Text));

@@ -148,7 +148,7 @@ CharState Writer::stateOf(const QTextCharFormat &f) const
     s.font = int(m_fonts.indexOf(familyOf(f)));
     double size = f.fontPointSize();
     if (size <= 0)
-        size = m_document.defaultFont().pointSizeF();
+        size = pointsOf(m_document.defaultFont());
     if (size > 0)
         s.halfPoints = qRound(size * 2);
     s.bold = f.fontWeight() >= QFont::DemiBold;

@@ -1,9 +1,13 @@
 #include "RecordingMessages.h"
 #include "TestFiles.h"
+#include "app/Klokkeven.h"
+#include "appearance/EgenskabsSide.h"
 #include "appearance/Indstillinger.h"
+#include "appearance/Tegenskabsform.h"
 #include "calendar/Kalender.h"
 #include "calendar/KalenderSide.h"
 #include "platform/fake/FakePlatform.h"
+#include "richtext/FormatVaerktoej.h"
 #include "richtext/RichTextEdit.h"
 
 #include <QAction>
@@ -13,8 +17,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 namespace {
 
@@ -75,6 +81,7 @@ class TestKalenderSide : public QObject
 private Q_SLOTS:
     void initTestCase();
     void foersteVisningUdenMappe();
+    void altISigtIVinduet();
     void opretMappe();
     void mappeDerErEnFil();
     void opdater_data();
@@ -122,6 +129,32 @@ void TestKalenderSide::foersteVisningUdenMappe()
     QCOMPARE(status.size(), 1);
     QCOMPARE(status.at(0).at(0).toString(), s.mappe());
     QVERIFY(QDir(s.dir.path()).isEmpty());
+}
+
+void TestKalenderSide::altISigtIVinduet()
+{
+    // The page as the user sees it: in the properties window at its own size.
+    QTemporaryDir data;
+    FakePlatform platform;
+    RecordingMessages beskeder;
+    Klokkeven program(data.path(), QString(), platform.services(), beskeder);
+    Tegenskabsform *form = program.vinduer().egenskabsform;
+    KalenderSide *side = form->side5();
+    form->egenskabsBog()->setCurrentIndex(int(EgenskabsSide::Kalender));
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    const QToolBar *linje = side->vaerktoej()->vaerktoejslinje();
+    for (QAction *a : linje->actions())
+        if (!a->isSeparator())
+            QVERIFY2(linje->widgetForAction(a)->isVisible(), qPrintable(a->text()));
+    for (const QWidget *w : side->findChildren<QWidget *>()) {
+        if (!w->isVisible())
+            continue;
+        const QRect her(w->mapTo(side, QPoint(0, 0)), w->size());
+        QVERIFY2(side->rect().contains(her), qPrintable(w->accessibleName()));
+    }
+    // A name of many characters stays readable.
+    QVERIFY(side->kEdit()->width() > 20 * side->kEdit()->fontMetrics().averageCharWidth());
 }
 
 void TestKalenderSide::opretMappe()

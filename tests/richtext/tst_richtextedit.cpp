@@ -34,6 +34,7 @@ class TestRichTextEdit : public QObject
 
 private Q_SLOTS:
     void loadAndSaveKeepTextAndFormat();
+    void editorFontInPixelsKeepsItsSize();
     void loadFailsOnlyWithoutFile();
     void oddFileDoesNotLoad_data();
     void oddFileDoesNotLoad();
@@ -75,6 +76,26 @@ void TestRichTextEdit::loadAndSaveKeepTextAndFormat()
     QCOMPARE(a.color, clRed);
     QVERIFY(a.bold);
     QCOMPARE(a.alignment, Qt::AlignHCenter);
+}
+
+void TestRichTextEdit::editorFontInPixelsKeepsItsSize()
+{
+    // The calendar's editor is set in Courier New 13 px, i.e. 9.75 points.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("dokument.rtf");
+    RichTextEdit edit;
+    QFont font(QStringLiteral("Courier New"));
+    font.setPixelSize(13);
+    edit.setFont(font);
+    edit.insertPlainText("Hej med dig");
+    QCOMPARE(edit.selectionAttributes().size, 9.75);
+    QVERIFY(edit.saveToFile(path));
+    QVERIFY(fileContents(path).contains("\\fs20"));
+    RichTextEdit again;
+    again.setFont(font);
+    QVERIFY(again.loadFromFile(path));
+    select(again, 0, 3);
+    QCOMPARE(again.selectionAttributes().size, 10.0);
 }
 
 void TestRichTextEdit::loadFailsOnlyWithoutFile()
