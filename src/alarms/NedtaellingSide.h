@@ -69,6 +69,7 @@ private:
     void saetFontNavn(const QString &navn);
     void saetFontStoerrelse(int punkter);
     // Shows the alarm window and plays the sound; the firing ends with the sound.
+    // While a stored alarm sounds, the firing waits for its end.
     void udloes();
     void firingSlut();
 
@@ -92,4 +93,5 @@ private:
     QPushButton *m_alarmKnap;
     int m_alarmIndex = 0;
     int m_alarmAntal = 1;
+    bool m_venter = false;
 };

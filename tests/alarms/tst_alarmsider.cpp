@@ -122,6 +122,7 @@ private Q_SLOTS:
     void countdownFiresOnce_data();
     void countdownFiresOnce();
     void countUpFiresAtItsTarget();
+    void countdownWaitsForASoundingAlarm();
     void zeroSpanStartsNothing();
     void plainStopwatchButtons();
     void optionsComeBack();
@@ -487,6 +488,41 @@ void TestAlarmSider::countUpFiresAtItsTarget()
     QVERIFY(!p.main->alarmOn());
     QVERIFY(!p.main->Ur().isHidden());
     QCOMPARE(stopUr.UrType(), utNormal);
+}
+
+void TestAlarmSider::countdownWaitsForASoundingAlarm()
+{
+    Program p;
+    p.alarm("0000-00-00-10-00", 0, "Kaffe");
+    p.start();
+    NedtaellingSide &n = p.ned();
+    TStopUr &stopUr = p.main->StopUr();
+    Talarmform *alarmform = p.program->vinduer().alarmform;
+    n.lydfilBox()->setCurrentRow(2);
+    n.alarmEdit3()->setTekst("5");
+    n.alarmEdit()->setText("Æggene");
+    n.alarmKnap()->click();
+    p.main->alarmTimerTimer();
+    QCOMPARE(p.platform.soundPlayer.plays.size(), 1);
+
+    // The countdown ends while the stored alarm sounds: that sound plays on.
+    p.platform.localTime.set(kNu.addSecs(6));
+    stopUr.OnTim();
+    QCOMPARE(stopUr.TidS(), QStringLiteral("00:00:00"));
+    QCOMPARE(p.platform.soundPlayer.plays.size(), 1);
+    QCOMPARE(p.platform.soundPlayer.stops, 0);
+    QCOMPARE(alarmform->windowTitle(), QStringLiteral("Kaffe"));
+    QVERIFY(p.main->alarmOn());
+
+    p.platform.soundPlayer.finish();
+    QCOMPARE(p.platform.soundPlayer.plays.size(), 2);
+    QCOMPARE(p.platform.soundPlayer.plays.last().path, p.main->lydListe().sti(2));
+    QCOMPARE(alarmform->windowTitle(), QStringLiteral("Æggene"));
+    QVERIFY(p.main->alarmOn());
+    p.platform.soundPlayer.finish();
+    QVERIFY(!p.main->alarmOn());
+    QVERIFY(!p.main->Ur().isHidden());
+    QCOMPARE(p.platform.soundPlayer.plays.size(), 2);
 }
 
 void TestAlarmSider::zeroSpanStartsNothing()
