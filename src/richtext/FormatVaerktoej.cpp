@@ -1,5 +1,6 @@
 #include "richtext/FormatVaerktoej.h"
 
+#include "app/EgneGenveje.h"
 #include "app/Hints.h"
 #include "appearance/Indstillinger.h"
 #include "richtext/FarveGitter.h"
@@ -474,6 +475,10 @@ QToolButton *FormatVaerktoej::fontKnap(int nummer) const
 
 bool FormatVaerktoej::eventFilter(QObject *watched, QEvent *event)
 {
+    // In the editor Ctrl+I and Ctrl+U are italic and underline, not the clock's
+    // "Information" and "Vis digitalur".
+    if (watched == m_editor && EgneGenveje::tag(event, {m_k.fed, m_k.kursiv, m_k.understreg}))
+        return true;
     if (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonRelease)
         XYinfo();
     return QWidget::eventFilter(watched, event);

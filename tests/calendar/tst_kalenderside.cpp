@@ -1,6 +1,7 @@
 #include "RecordingMessages.h"
 #include "TestFiles.h"
 #include "app/Klokkeven.h"
+#include "app/Tmainform.h"
 #include "appearance/EgenskabsSide.h"
 #include "appearance/Indstillinger.h"
 #include "appearance/Tegenskabsform.h"
@@ -82,6 +83,8 @@ private Q_SLOTS:
     void initTestCase();
     void foersteVisningUdenMappe();
     void altISigtIVinduet();
+    void editorensGenvejeVinderOverUrets_data();
+    void editorensGenvejeVinderOverUrets();
     void opretMappe();
     void mappeDerErEnFil();
     void opdater_data();
@@ -155,6 +158,54 @@ void TestKalenderSide::altISigtIVinduet()
     }
     // A name of many characters stays readable.
     QVERIFY(side->kEdit()->width() > 20 * side->kEdit()->fontMetrics().averageCharWidth());
+}
+
+void TestKalenderSide::editorensGenvejeVinderOverUrets_data()
+{
+    QTest::addColumn<bool>("alarm");
+    QTest::addColumn<int>("tast");
+    for (const bool alarm : {false, true}) {
+        const char *hvor = alarm ? "alarm" : "kalender";
+        QTest::addRow("%s Ctrl+B", hvor) << alarm << int(Qt::Key_B);
+        QTest::addRow("%s Ctrl+I", hvor) << alarm << int(Qt::Key_I);
+        QTest::addRow("%s Ctrl+U", hvor) << alarm << int(Qt::Key_U);
+    }
+}
+
+void TestKalenderSide::editorensGenvejeVinderOverUrets()
+{
+    // The clock's Ctrl+I ("Information") and Ctrl+U ("Vis digitalur") work in every
+    // window; in an editor the key is the editor's style.
+    QFETCH(bool, alarm);
+    QFETCH(int, tast);
+    QTemporaryDir data;
+    FakePlatform platform;
+    RecordingMessages beskeder;
+    Klokkeven program(data.path(), QString(), platform.services(), beskeder);
+    // The clock's shortcuts are live only while the clock is shown.
+    program.show();
+    QVERIFY(QTest::qWaitForWindowExposed(program.vinduer().mainform));
+    Tegenskabsform *form = program.vinduer().egenskabsform;
+    FormatVaerktoej *vaerktoej = alarm ? form->alarmVaerktoej() : form->side5()->vaerktoej();
+    form->egenskabsBog()->setCurrentIndex(
+        int(alarm ? EgenskabsSide::NyAlarm : EgenskabsSide::Kalender));
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    RichTextEdit *editor = vaerktoej->editor();
+    editor->setFocus();
+    QSignalSpy information(program.vinduer().mainform->handlinger().aInformation,
+                           &QAction::triggered);
+    QSignalSpy urtype(program.vinduer().mainform->handlinger().aUr, &QAction::triggered);
+    QTest::keyClick(editor, Qt::Key(tast), Qt::ControlModifier);
+    const QTextCharFormat f = editor->currentCharFormat();
+    const bool sat = tast == Qt::Key_B   ? f.fontWeight() == QFont::Bold
+                     : tast == Qt::Key_I ? f.fontItalic()
+                                         : f.fontUnderline();
+    QVERIFY(sat);
+    QCOMPARE(information.count(), 0);
+    QCOMPARE(urtype.count(), 0);
 }
 
 void TestKalenderSide::opretMappe()
