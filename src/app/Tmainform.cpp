@@ -556,6 +556,12 @@ void Tmainform::alarmTimerTimer()
         hentAlarmer();
         return;
     }
+    if (m_platform.soundPlayer->isPlaying() && !m_dagensAlarmer.firing()) {
+        // Another sound is heard out first (the countdown alarm, a test play): a
+        // due alarm fires at the first tick after it, so no sound cuts another off.
+        armAlarmTimer();
+        return;
+    }
     const DagensAlarmer::Tick tick = m_dagensAlarmer.alarmTimerTimer();
     if (tick.fire)
         playAlarm(*tick.fire);

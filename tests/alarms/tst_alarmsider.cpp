@@ -123,6 +123,7 @@ private Q_SLOTS:
     void countdownFiresOnce();
     void countUpFiresAtItsTarget();
     void countdownWaitsForASoundingAlarm();
+    void alarmWaitsForTheSoundingCountdown();
     void zeroSpanStartsNothing();
     void plainStopwatchButtons();
     void optionsComeBack();
@@ -523,6 +524,36 @@ void TestAlarmSider::countdownWaitsForASoundingAlarm()
     QVERIFY(!p.main->alarmOn());
     QVERIFY(!p.main->Ur().isHidden());
     QCOMPARE(p.platform.soundPlayer.plays.size(), 2);
+}
+
+void TestAlarmSider::alarmWaitsForTheSoundingCountdown()
+{
+    Program p;
+    p.alarm("0000-00-00-10-00", 0, "Kaffe");
+    p.start();
+    NedtaellingSide &n = p.ned();
+    TStopUr &stopUr = p.main->StopUr();
+    Talarmform *alarmform = p.program->vinduer().alarmform;
+    n.lydfilBox()->setCurrentRow(2);
+    n.alarmEdit3()->setTekst("5");
+    n.alarmEdit()->setText("Æggene");
+    n.alarmKnap()->click();
+    p.platform.localTime.set(kNu.addSecs(6));
+    stopUr.OnTim();
+    QCOMPARE(p.platform.soundPlayer.plays.size(), 1);
+    QCOMPARE(alarmform->windowTitle(), QStringLiteral("Æggene"));
+
+    // The stored alarm is due while the countdown sounds: it waits for that sound.
+    p.main->alarmTimerTimer();
+    QCOMPARE(p.platform.soundPlayer.plays.size(), 1);
+    QCOMPARE(p.platform.soundPlayer.stops, 0);
+    QCOMPARE(alarmform->windowTitle(), QStringLiteral("Æggene"));
+
+    p.platform.soundPlayer.finish();
+    QVERIFY(!p.main->Ur().isHidden());
+    p.main->alarmTimerTimer();
+    QCOMPARE(p.platform.soundPlayer.plays.size(), 2);
+    QCOMPARE(alarmform->windowTitle(), QStringLiteral("Kaffe"));
 }
 
 void TestAlarmSider::zeroSpanStartsNothing()
