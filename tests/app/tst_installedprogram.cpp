@@ -1,7 +1,9 @@
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 // The installation as "cmake --install" makes it, in a prefix of its own.
 class TestInstalledProgram : public QObject
@@ -16,6 +18,7 @@ private Q_SLOTS:
     void metainfoIsValid();
     void installedProgramAnswersOnTheTerminal_data();
     void installedProgramAnswersOnTheTerminal();
+    void installedProgramFindsItsSharedData();
 
 private:
     // Runs a program to its end; its output, or a failure.
@@ -119,6 +122,42 @@ void TestInstalledProgram::installedProgramAnswersOnTheTerminal()
     QFETCH(QString, answer);
     const QByteArray output = run(m_prefix.filePath("bin/klokkeven"), arguments, exit);
     QVERIFY2(QString::fromUtf8(output).contains(answer), output.constData());
+}
+
+void TestInstalledProgram::installedProgramFindsItsSharedData()
+{
+    // A first start in a fresh home, as from the desktop's menu: the program
+    // takes the sounds, the information pages and the welcome document from
+    // where it was installed into its data folder.
+    QTemporaryDir home;
+    const QString urmappe = home.filePath("Urmappe");
+    const QStringList shared{"Alarmlydfiler/DingDong.wav", "Struktur/Klokkeven/struktur.txt",
+                             "Struktur/createShortcut.sh", "Velkommen.rtf"};
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(m_prefix.filePath("bin/klokkeven"), {});
+    QVERIFY(program.waitForStarted(10000));
+    const auto allThere = [&] {
+        for (const QString &item : shared)
+            if (!QFileInfo(urmappe + "/" + item).isFile())
+                return false;
+        return true;
+    };
+    const QDeadlineTimer started(60000);
+    while (!allThere() && !started.hasExpired() && program.state() == QProcess::Running)
+        QTest::qWait(50);
+    for (const QString &item : shared)
+        QVERIFY2(QFileInfo(urmappe + "/" + item).isFile(), qPrintable(item));
+    QCOMPARE(QFileInfo(urmappe + "/Struktur/createShortcut.sh").isExecutable(), true);
+    QCOMPARE(program.state(), QProcess::Running);
+    QCOMPARE(::kill(static_cast<pid_t>(program.processId()), SIGTERM), 0);
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestInstalledProgram)
