@@ -1,7 +1,8 @@
 #include "platform/RegularFile.h"
 
-#include <io.h>
 #include <windows.h>
+
+#include <io.h>
 
 namespace {
 

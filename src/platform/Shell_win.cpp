@@ -1,11 +1,12 @@
 #include "platform/Shell.h"
 
+#include <windows.h>
+
 #include <cstdint>
 #include <knownfolders.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <string>
-#include <windows.h>
 
 int SystemShell::open(const QString &file, const QString &parameters)
 {

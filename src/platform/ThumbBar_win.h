@@ -3,13 +3,14 @@
 #ifndef NOMINMAX
 #define NOMINMAX // keeps std::min and std::max usable beside this header
 #endif
+#include <windows.h>
+
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
-#include <windows.h>
 
 struct ITaskbarList3;
 

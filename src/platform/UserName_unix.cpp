@@ -2,7 +2,6 @@
 
 #include <pwd.h>
 #include <unistd.h>
-
 #include <vector>
 
 std::optional<QString> SystemUserName::loginName() const
