@@ -2,17 +2,8 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <cmath>
 
 namespace FontStoerrelser {
-
-int bitmapStoerrelse(int cellehoejde, int internLedning, int pixelsPerInch)
-{
-    if (pixelsPerInch <= 0)
-        return 0;
-    // nearbyint rounds halves to even in the default rounding mode.
-    return int(std::nearbyint(double((cellehoejde - internLedning) * 72) / pixelsPerInch));
-}
 
 void indsaet(QStringList &liste, int stoerrelse)
 {

@@ -11,10 +11,6 @@ namespace FontStoerrelser {
 inline constexpr std::array<int, 16> kSkalerbare = {8,  9,  10, 11, 12, 14, 16, 18,
                                                     20, 22, 24, 26, 28, 36, 48, 72};
 
-// The point size of a bitmap face: its cell height less its internal leading,
-// in pixels at that resolution, rounded with halves to the even neighbour.
-int bitmapStoerrelse(int cellehoejde, int internLedning, int pixelsPerInch);
-
 // Puts a size into a list of sizes in ascending order, once.
 void indsaet(QStringList &liste, int stoerrelse);
 

@@ -77,8 +77,6 @@ class TestFormatVaerktoej : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void bitmapStoerrelse_data();
-    void bitmapStoerrelse();
     void indsaetSorteretEnGang();
     void skalerbarFontGiverSeksten();
     void valgEfterGenopbygning();
@@ -93,24 +91,6 @@ private Q_SLOTS:
     void kommandoerOgMenuer();
     void markeringerFoelgerMarkeringen();
 };
-
-void TestFormatVaerktoej::bitmapStoerrelse_data()
-{
-    QTest::addColumn<int>("hoejde");
-    QTest::addColumn<int>("ledning");
-    QTest::addColumn<int>("punkter");
-    QTest::newRow("10,5 bliver 10") << 14 << 0 << 10;
-    QTest::newRow("7,5 bliver 8") << 10 << 0 << 8;
-    QTest::newRow("med ledning") << 16 << 3 << 10;
-}
-
-void TestFormatVaerktoej::bitmapStoerrelse()
-{
-    QFETCH(int, hoejde);
-    QFETCH(int, ledning);
-    QFETCH(int, punkter);
-    QCOMPARE(FontStoerrelser::bitmapStoerrelse(hoejde, ledning, 96), punkter);
-}
 
 void TestFormatVaerktoej::indsaetSorteretEnGang()
 {
