@@ -6,6 +6,7 @@
 #include "appearance/EgenskaberSide.h"
 #include "appearance/Tegenskabsform.h"
 #include "appearance/UiStil.h"
+#include "appearance/UrSide.h"
 #include "clock/TUr.h"
 #include "platform/fake/FakePlatform.h"
 
@@ -75,6 +76,7 @@ private Q_SLOTS:
     void withoutAnOptionsFileIcebergClassico();
     void choosingWindowsRestylesEveryWindowAndIsKept();
     void storedNameInOtherLetterCase();
+    void storedWindowsReplacesTheStartUpStyle();
     void storedNameNotOffered();
 };
 
@@ -179,6 +181,23 @@ void TestUiStil::storedNameInOtherLetterCase()
     QCOMPARE(p.box->currentText(), QStringLiteral("Iceberg Classico"));
     QCOMPARE(UiStil::aktiv(), QStringLiteral("Iceberg Classico"));
     QCOMPARE(p.form->designName(), QStringLiteral("iCEBERG cLASSICO"));
+}
+
+void TestUiStil::storedWindowsReplacesTheStartUpStyle()
+{
+    // Read straight after the program is built, before any event is handled:
+    // the pages made under the start-up style must have taken the stored one.
+    Program p(QStringLiteral("Windows"));
+    QCOMPARE(UiStil::aktiv(), QStringLiteral("Windows"));
+    const QPalette platform = UiStil::palet(QStringLiteral("Windows"));
+    const QPalette iceberg = UiStil::palet(UiStil::kStartStil);
+    const QList<QWidget *> widgets{p.form, p.form->side1(), p.form->side6(), p.box};
+    for (const QPalette::ColorRole rolle :
+         {QPalette::Window, QPalette::Button, QPalette::Highlight}) {
+        QVERIFY(platform.color(rolle) != iceberg.color(rolle));
+        for (QWidget *widget : widgets)
+            QCOMPARE(widget->palette().color(rolle), platform.color(rolle));
+    }
 }
 
 void TestUiStil::storedNameNotOffered()
