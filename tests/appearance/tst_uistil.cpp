@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +33,14 @@ double kontrast(const QColor &a, const QColor &b)
     const double la = luminans(a);
     const double lb = luminans(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A control as a failing check names it.
+QString beskriv(const QWidget *control)
+{
+    const auto *label = qobject_cast<const QLabel *>(control);
+    return QLatin1String(control->metaObject()->className()) + QLatin1Char(' ') +
+           (label ? label->text() : control->accessibleName());
 }
 
 // A program on a temporary data folder whose options file, if given, names a style.
@@ -78,6 +87,8 @@ private Q_SLOTS:
     void storedNameInOtherLetterCase();
     void storedWindowsReplacesTheStartUpStyle();
     void storedNameNotOffered();
+    void clockPageFitsInEveryStyle_data();
+    void clockPageFitsInEveryStyle();
 };
 
 void TestUiStil::offeredNames()
@@ -209,6 +220,34 @@ void TestUiStil::storedNameNotOffered()
     QCOMPARE(UiStil::aktiv(), QStringLiteral("Iceberg Classico"));
     QVERIFY(p.form->optGem());
     QCOMPARE(TextListFile::read(p.tmp.path() + "/Anna/Egenskaber/design.txt")->first(), QString());
+}
+
+void TestUiStil::clockPageFitsInEveryStyle_data()
+{
+    QTest::addColumn<QString>("stil");
+    for (const QString &navn : UiStil::navne())
+        QTest::newRow(qPrintable(navn)) << navn;
+}
+
+void TestUiStil::clockPageFitsInEveryStyle()
+{
+    QFETCH(QString, stil);
+    Program p(stil);
+    p.form->visSide(EgenskabsSide::Ur);
+    QVERIFY(QTest::qWaitForWindowExposed(p.form));
+    UrSide *side = p.form->side1();
+    QList<QWidget *> controls;
+    for (QWidget *control : side->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (control->isVisible())
+            controls << control;
+    QVERIFY(controls.size() > 40);
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QRect a = controls.at(i)->geometry();
+        QVERIFY2(side->rect().contains(a), qPrintable(beskriv(controls.at(i))));
+        for (qsizetype j = i + 1; j < controls.size(); ++j)
+            QVERIFY2(!a.intersects(controls.at(j)->geometry()),
+                     qPrintable(beskriv(controls.at(i)) + " / " + beskriv(controls.at(j))));
+    }
 }
 
 QTEST_MAIN(TestUiStil)
