@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWidget>
 
 namespace UiStil {
 
@@ -132,6 +133,16 @@ bool anvend(const QString &navn)
         QApplication::setPalette(app->property(kPlatformPalet).value<QPalette>());
     }
     app->setProperty(kAktivEgenskab, stil);
+    // Before the message loop runs Qt tells no existing widget of a new
+    // style or palette, and the properties window applies the stored style
+    // while it is being built: every widget is told here.
+    for (QWidget *widget : QApplication::allWidgets()) {
+        for (const QEvent::Type type : {QEvent::StyleChange, QEvent::ApplicationPaletteChange}) {
+            QEvent event(type);
+            QCoreApplication::sendEvent(widget, &event);
+        }
+        widget->update();
+    }
     return true;
 }
 

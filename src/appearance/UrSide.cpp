@@ -57,6 +57,8 @@ constexpr std::array<DimensionFelt, UrSide::kAntalDimensioner> kDimensionFelter{
 }};
 constexpr int kDimensionMaks = 100;
 constexpr int kPreDefBredde = 200;
+// The fewest lines of the design list that stay in sight in any style.
+constexpr int kMindsteListeRaekker = 4;
 
 const char *const kFarveLabels[UrSide::kAntalFarver] = {
     "Baggrundsfarve", "Rammefarve",     "Mellemfarve",     "Skivefarve",
@@ -169,9 +171,12 @@ UrSide::UrSide(UrVindue &urVindue, QWidget *parent) : QWidget(parent), m_urVindu
     m_ListBox->setAccessibleName(preDefTekst);
     preDefLabel->setBuddy(m_ListBox);
     ListeRaekke::anvend(m_ListBox, ListeRaekke::kPengegroen);
-    m_ListBox->setFixedHeight(kAntalPreDefDesigns * ListeRaekke::kHoejde +
-                              2 * m_ListBox->frameWidth());
-    m_ListBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // All eight lines where the page has room; in a style with taller
+    // controls the list gives way and scrolls, so it never covers the menu.
+    const int listeRamme = 2 * m_ListBox->frameWidth();
+    m_ListBox->setMaximumHeight(kAntalPreDefDesigns * ListeRaekke::kHoejde + listeRamme);
+    m_ListBox->setMinimumHeight(kMindsteListeRaekker * ListeRaekke::kHoejde + listeRamme);
+    m_ListBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(m_ListBox, &QListWidget::doubleClicked, this, &UrSide::ListBoxDblClick);
     m_ListBox->installEventFilter(this);
     hoejre->addWidget(m_ListBox);
@@ -180,21 +185,26 @@ UrSide::UrSide(UrVindue &urVindue, QWidget *parent) : QWidget(parent), m_urVindu
     auto *rundtUr = new QCheckBox(this);
     bindHandling(rundtUr, h.aRundtUr);
     hoejre->addWidget(rundtUr);
-    hoejre->addWidget(handlingsknap(h.aForm, this));
-    hoejre->addWidget(handlingsknap(h.aUr, this));
+    // Two buttons a row: one under the other they do not fit below the list.
+    auto *menu = new QGridLayout;
+    menu->addWidget(handlingsknap(h.aForm, this), 0, 0);
+    menu->addWidget(handlingsknap(h.aUr, this), 0, 1);
     m_suStartKnap = new QPushButton(QStringLiteral("Stopur start"), this);
     setHint(m_suStartKnap, QStringLiteral("Start stopuret uden alarm"));
     m_suStopKnap = new QPushButton(QStringLiteral("Stopur stop"), this);
     setHint(m_suStopKnap, QStringLiteral("Stop stopuret uden alarm"));
-    hoejre->addWidget(m_suStartKnap);
-    hoejre->addWidget(m_suStopKnap);
+    menu->addWidget(m_suStartKnap, 1, 0);
+    menu->addWidget(m_suStopKnap, 1, 1);
+    hoejre->addLayout(menu);
     hoejre->addStretch(1);
     auto *information = new QPushButton(QStringLiteral("Information"), this);
     information->setFlat(true);
     setHint(information, QStringLiteral("Information om at designe uret"));
     connect(information, &QPushButton::clicked, this, &UrSide::sbInfoDesignClick);
-    hoejre->addWidget(information);
-    hoejre->addWidget(handlingsknap(h.aLuk, this));
+    auto *bund = new QHBoxLayout;
+    bund->addWidget(information);
+    bund->addWidget(handlingsknap(h.aLuk, this));
+    hoejre->addLayout(bund);
 }
 
 void UrSide::setDesignfiler(const QString &filnavnOpt, const QString &filnavnLook,

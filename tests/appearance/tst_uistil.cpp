@@ -6,11 +6,13 @@
 #include "appearance/EgenskaberSide.h"
 #include "appearance/Tegenskabsform.h"
 #include "appearance/UiStil.h"
+#include "appearance/UrSide.h"
 #include "clock/TUr.h"
 #include "platform/fake/FakePlatform.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +33,14 @@ double kontrast(const QColor &a, const QColor &b)
     const double la = luminans(a);
     const double lb = luminans(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A control as a failing check names it.
+QString beskriv(const QWidget *control)
+{
+    const auto *label = qobject_cast<const QLabel *>(control);
+    return QLatin1String(control->metaObject()->className()) + QLatin1Char(' ') +
+           (label ? label->text() : control->accessibleName());
 }
 
 // A program on a temporary data folder whose options file, if given, names a style.
@@ -75,7 +85,10 @@ private Q_SLOTS:
     void withoutAnOptionsFileIcebergClassico();
     void choosingWindowsRestylesEveryWindowAndIsKept();
     void storedNameInOtherLetterCase();
+    void storedWindowsReplacesTheStartUpStyle();
     void storedNameNotOffered();
+    void clockPageFitsInEveryStyle_data();
+    void clockPageFitsInEveryStyle();
 };
 
 void TestUiStil::offeredNames()
@@ -181,6 +194,23 @@ void TestUiStil::storedNameInOtherLetterCase()
     QCOMPARE(p.form->designName(), QStringLiteral("iCEBERG cLASSICO"));
 }
 
+void TestUiStil::storedWindowsReplacesTheStartUpStyle()
+{
+    // Read straight after the program is built, before any event is handled:
+    // the pages made under the start-up style must have taken the stored one.
+    Program p(QStringLiteral("Windows"));
+    QCOMPARE(UiStil::aktiv(), QStringLiteral("Windows"));
+    const QPalette platform = UiStil::palet(QStringLiteral("Windows"));
+    const QPalette iceberg = UiStil::palet(UiStil::kStartStil);
+    const QList<QWidget *> widgets{p.form, p.form->side1(), p.form->side6(), p.box};
+    for (const QPalette::ColorRole rolle :
+         {QPalette::Window, QPalette::Button, QPalette::Highlight}) {
+        QVERIFY(platform.color(rolle) != iceberg.color(rolle));
+        for (QWidget *widget : widgets)
+            QCOMPARE(widget->palette().color(rolle), platform.color(rolle));
+    }
+}
+
 void TestUiStil::storedNameNotOffered()
 {
     UiStil::anvend(QStringLiteral("Sterling"));
@@ -190,6 +220,34 @@ void TestUiStil::storedNameNotOffered()
     QCOMPARE(UiStil::aktiv(), QStringLiteral("Iceberg Classico"));
     QVERIFY(p.form->optGem());
     QCOMPARE(TextListFile::read(p.tmp.path() + "/Anna/Egenskaber/design.txt")->first(), QString());
+}
+
+void TestUiStil::clockPageFitsInEveryStyle_data()
+{
+    QTest::addColumn<QString>("stil");
+    for (const QString &navn : UiStil::navne())
+        QTest::newRow(qPrintable(navn)) << navn;
+}
+
+void TestUiStil::clockPageFitsInEveryStyle()
+{
+    QFETCH(QString, stil);
+    Program p(stil);
+    p.form->visSide(EgenskabsSide::Ur);
+    QVERIFY(QTest::qWaitForWindowExposed(p.form));
+    UrSide *side = p.form->side1();
+    QList<QWidget *> controls;
+    for (QWidget *control : side->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (control->isVisible())
+            controls << control;
+    QVERIFY(controls.size() > 40);
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QRect a = controls.at(i)->geometry();
+        QVERIFY2(side->rect().contains(a), qPrintable(beskriv(controls.at(i))));
+        for (qsizetype j = i + 1; j < controls.size(); ++j)
+            QVERIFY2(!a.intersects(controls.at(j)->geometry()),
+                     qPrintable(beskriv(controls.at(i)) + " / " + beskriv(controls.at(j))));
+    }
 }
 
 QTEST_MAIN(TestUiStil)
