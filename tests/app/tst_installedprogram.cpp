@@ -1,4 +1,5 @@
-#include <QDeadlineTimer>
+#include "RunningProgram.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -133,31 +134,20 @@ void TestInstalledProgram::installedProgramFindsItsSharedData()
     const QString urmappe = home.filePath("Urmappe");
     const QStringList shared{"Alarmlydfiler/DingDong.wav", "Struktur/Klokkeven/struktur.txt",
                              "Struktur/createShortcut.sh", "Velkommen.rtf"};
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.start(m_prefix.filePath("bin/klokkeven"), {});
-    QVERIFY(program.waitForStarted(10000));
+    RunningProgram program(m_prefix.filePath("bin/klokkeven"), home.path(),
+                           QStringLiteral("offscreen"), QProcess::ForwardedChannels);
     const auto allThere = [&] {
         for (const QString &item : shared)
             if (!QFileInfo(urmappe + "/" + item).isFile())
                 return false;
         return true;
     };
-    const QDeadlineTimer started(60000);
-    while (!allThere() && !started.hasExpired() && program.state() == QProcess::Running)
-        QTest::qWait(50);
+    program.waitUntil(allThere, 60000);
     for (const QString &item : shared)
         QVERIFY2(QFileInfo(urmappe + "/" + item).isFile(), qPrintable(item));
     QCOMPARE(QFileInfo(urmappe + "/Struktur/createShortcut.sh").isExecutable(), true);
-    QCOMPARE(program.state(), QProcess::Running);
-    QCOMPARE(::kill(static_cast<pid_t>(program.processId()), SIGTERM), 0);
-    QVERIFY(program.waitForFinished(30000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(program.running());
+    QVERIFY(program.endWith(SIGTERM, 30000));
 }
 
 QTEST_GUILESS_MAIN(TestInstalledProgram)

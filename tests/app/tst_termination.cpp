@@ -1,15 +1,14 @@
 #include "RecordingMessages.h"
+#include "RunningProgram.h"
 #include "TestFiles.h"
 #include "app/Klokkeven.h"
 #include "app/Tmainform.h"
 #include "platform/UserName.h"
 #include "platform/fake/FakePlatform.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,32 +74,18 @@ void TestTermination::signalClosesAsCtrlQDoes()
     QTemporaryDir home;
     const QString optDir = home.path() + "/Urmappe/" + *user + "/Egenskaber";
 
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QStringLiteral(KLOKKEVEN_PROGRAM), {});
-    QVERIFY(program.waitForStarted(10000));
-
+    RunningProgram program(QStringLiteral(KLOKKEVEN_PROGRAM), home.path(),
+                           QStringLiteral("offscreen"));
     // The folders are made while the windows are built, after the program
     // has taken over the signals.
-    const QDeadlineTimer started(30000);
-    while (!QFileInfo::exists(optDir) && !started.hasExpired() &&
-           program.state() == QProcess::Running)
-        QTest::qWait(20);
-    QVERIFY2(QFileInfo::exists(optDir), qPrintable(optDir));
+    QVERIFY2(program.waitUntil([&] { return QFileInfo::exists(optDir); }), qPrintable(optDir));
     QTest::qWait(200);
-    QCOMPARE(program.state(), QProcess::Running);
+    QVERIFY(program.running());
     // Those files come only from closing.
     for (const QString &name : m_writtenByClose.keys())
         QVERIFY2(!QFileInfo::exists(optDir + "/" + name), qPrintable(name));
 
-    QCOMPARE(::kill(static_cast<pid_t>(program.processId()), signalNumber), 0);
-    QVERIFY(program.waitForFinished(10000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(program.endWith(signalNumber));
 
     // Every file that a close by "Luk uret" writes is there, whole.
     const QMap<QString, qsizetype> written = linesOfFiles(optDir);

@@ -1,4 +1,5 @@
 #include "RecordingMessages.h"
+#include "RunningProgram.h"
 #include "TestFiles.h"
 #include "alarms/AlarmFile.h"
 #include "alarms/Talarmform.h"
@@ -13,9 +14,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -160,26 +159,12 @@ void TestWayland::theRealProgramStartsAndEnds()
     QTemporaryDir home;
     const QString optDir = home.path() + "/Urmappe/" + *user + "/Egenskaber";
 
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-    program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QStringLiteral(KLOKKEVEN_PROGRAM), {});
-    QVERIFY(program.waitForStarted(10000));
-    const QDeadlineTimer started(30000);
-    while (!QFileInfo::exists(optDir) && !started.hasExpired() &&
-           program.state() == QProcess::Running)
-        QTest::qWait(20);
-    QVERIFY2(QFileInfo::exists(optDir), qPrintable(optDir));
+    RunningProgram program(QStringLiteral(KLOKKEVEN_PROGRAM), home.path(),
+                           QStringLiteral("wayland"));
+    QVERIFY2(program.waitUntil([&] { return QFileInfo::exists(optDir); }), qPrintable(optDir));
     QTest::qWait(500);
-    QCOMPARE(program.state(), QProcess::Running);
-
-    QCOMPARE(::kill(static_cast<pid_t>(program.processId()), SIGTERM), 0);
-    QVERIFY(program.waitForFinished(10000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(program.running());
+    QVERIFY(program.endWith(SIGTERM));
     QVERIFY(QFileInfo::exists(optDir + "/alarmform.txt"));
 }
 
