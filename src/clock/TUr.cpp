@@ -81,25 +81,39 @@ std::array<TUr::Viser, 3> TUr::Visere() const
     }};
 }
 
-QRegion TUr::ViserRegion() const
+QRegion TUr::ViserRegion(const Viser &viser) const
 {
-    const QPoint centrum(CirkelV().CentrumX(), CirkelV().CentrumY());
+    // Short pieces along the hand: a slanting hand repaints a narrow band,
+    // not the whole rectangle it spans.
+    constexpr int kStykke = 12;
+    const QPointF centrum(CirkelV().CentrumX(), CirkelV().CentrumY());
+    const QPointF vej = QPointF(viser.spids) - centrum;
+    const int stykker = qMax(1, int(qMax(qAbs(vej.x()), qAbs(vej.y()))) / kStykke);
+    // Half the pen on each side of the line, a pixel for the round ends
+    // and one for the smoothed edge.
+    const qreal kant = qMax(viser.bredde, 1) / 2 + 2;
     QRegion region;
-    for (const Viser &viser : Visere()) {
-        // Half the pen on each side of the line, a pixel for the round ends
-        // and one for the smoothed edge.
-        const int kant = qMax(viser.bredde, 1) / 2 + 2;
-        region += QRect(centrum, viser.spids).normalized().adjusted(-kant, -kant, kant, kant);
+    for (int i = 0; i < stykker; ++i) {
+        const QPointF fra = centrum + vej * i / stykker;
+        const QPointF til = centrum + vej * (i + 1) / stykker;
+        region += QRectF(fra, til).normalized().adjusted(-kant, -kant, kant, kant).toAlignedRect();
     }
     return region;
 }
 
 void TUr::Ur()
 {
-    QRegion region = ViserRegion();
+    const std::array<Viser, 3> foer = Visere();
     LaesTid();
-    region += ViserRegion();
-    update(region);
+    const std::array<Viser, 3> nu = Visere();
+    // A hand that stands still is drawn again where a moving one crosses it.
+    QRegion region;
+    for (std::size_t i = 0; i < nu.size(); ++i) {
+        if (nu[i].spids != foer[i].spids)
+            region += ViserRegion(foer[i]) + ViserRegion(nu[i]);
+    }
+    if (!region.isEmpty())
+        update(region);
 }
 
 void TUr::TegnOven(QPainter &Can, bool helTegning)

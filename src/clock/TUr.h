@@ -70,7 +70,7 @@ private:
     };
     // Hour, minute and second hand for the time last read, in drawing order.
     std::array<Viser, 3> Visere() const;
-    QRegion ViserRegion() const;
+    QRegion ViserRegion(const Viser &viser) const;
     void LaesTid();
 
     const LocalTime &m_localTime;
