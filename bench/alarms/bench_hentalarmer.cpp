@@ -1,16 +1,15 @@
 // Times DagensAlarmer::hentAlarmer over an alarm folder of 10,000 description files
 // and prints the median of several runs.
 
+#include "Maaling.h"
 #include "alarms/DagensAlarmer.h"
 #include "platform/fake/FakePlatform.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -65,20 +64,6 @@ bool fill(const QString &alarmDir)
     return true;
 }
 
-double medianMs(DagensAlarmer &dagens, int *taken)
-{
-    QList<double> times;
-    for (int run = 0; run < kRuns; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        dagens.hentAlarmer();
-        times.append(timer.nsecsElapsed() / 1e6);
-        *taken = dagens.index() + 1;
-    }
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -97,7 +82,10 @@ int main(int argc, char *argv[])
     for (const QTime &time : {QTime(0, 0), QTime(12, 0), QTime(23, 59)}) {
         clock.set(QDateTime(QDate(2026, 12, 10), time));
         int taken = 0;
-        const double ms = medianMs(dagens, &taken);
+        const double ms = medianMs(kRuns, [&] {
+            dagens.hentAlarmer();
+            taken = dagens.index() + 1;
+        });
         std::printf("  load at %s: %7.2f ms (%d alarms taken)\n",
                     qPrintable(time.toString(QStringLiteral("HH:mm"))), ms, taken);
     }

@@ -3,6 +3,7 @@
 // it, as the median of many rounds over all eight designs. Aim: below 5 ms.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bin/bench_design
 
+#include "Maaling.h"
 #include "app/Klokkeven.h"
 #include "app/Tmainform.h"
 #include "appearance/Tegenskabsform.h"
@@ -26,12 +27,6 @@ public:
     void information(const QString &) override {}
     void error(const QString &) override {}
 };
-
-double median(std::vector<double> tider)
-{
-    std::sort(tider.begin(), tider.end());
-    return tider[tider.size() / 2];
-}
 
 } // namespace
 

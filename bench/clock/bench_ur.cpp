@@ -3,6 +3,7 @@
 // median time of one tick's repaint in each way the clock meets this desktop:
 // framed, and see-through by a mask (no compositor) or by translucency (a
 // compositing desktop), at the display scale it runs at (QT_SCALE_FACTOR).
+#include "Maaling.h"
 #include "app/Tmainform.h"
 #include "clock/TUr.h"
 #include "dialogs/MessageBoxMessages.h"
@@ -45,12 +46,6 @@ public:
     }
 };
 
-double median(std::vector<qint64> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2] / 1000.0;
-}
-
 void maal(const char *navn, int gange, MaaltApp &app, const std::function<void()> &skridt)
 {
     std::vector<qint64> maler;
@@ -66,7 +61,7 @@ void maal(const char *navn, int gange, MaaltApp &app, const std::function<void()
         vindue.push_back(app.vindueNs);
     }
     std::printf("%-30s paint %7.1f us   mask %7.1f us   with flush %8.1f us   (%d runs)\n", navn,
-                median(maler), median(vindue), median(ialt), gange);
+                median(maler) / 1000.0, median(vindue) / 1000.0, median(ialt) / 1000.0, gange);
 }
 
 } // namespace

@@ -1,13 +1,12 @@
 // Times the search of the information pages over a folder of 1,000 pages of
 // 20 KB each and prints the median of several runs for a few kinds of word.
 
+#include "Maaling.h"
 #include "info/SideSoegning.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -36,19 +35,6 @@ bool fill(const QString &folder)
     return true;
 }
 
-double medianMs(const QString &folder, const QString &word, qsizetype *found)
-{
-    QList<double> times;
-    for (int run = 0; run < kRuns; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        *found = SideSoegning::find(folder, word).size();
-        times.append(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -64,7 +50,8 @@ int main(int argc, char *argv[])
     for (const QString &word : {QStringLiteral("ålborg"), QStringLiteral("alarm"),
                                 QStringLiteral("klokkeven"), QStringLiteral("findesikke")}) {
         qsizetype found = 0;
-        const double ms = medianMs(tmp.path(), word, &found);
+        const double ms =
+            medianMs(kRuns, [&] { found = SideSoegning::find(tmp.path(), word).size(); });
         std::printf("  %-12s %7.2f ms (%lld pages)\n", qPrintable(word), ms,
                     static_cast<long long>(found));
     }
