@@ -19,6 +19,7 @@ class NedtaellingSide;
 class NyAlarmSide;
 class OpstartGenvej;
 class OpstartValg;
+class QSpinBox;
 class QStatusBar;
 class QTabWidget;
 class Shell;
@@ -54,6 +55,8 @@ public:
     EgenskaberSide *side6() const { return m_side6; }
     // The calendar's start-up choices on the tab "Egenskaber".
     OpstartValg *opstartValg() const { return m_opstartValg; }
+    // How many minutes late a missed alarm may still sound.
+    QSpinBox *forsinkelse() const { return m_forsinkelse; }
     // The formatting tools beside the new-alarm editor.
     FormatVaerktoej *alarmVaerktoej() const { return m_alarmVaerktoej; }
 
@@ -131,6 +134,7 @@ private:
     KalenderSide *m_side5;
     EgenskaberSide *m_side6;
     OpstartValg *m_opstartValg;
+    QSpinBox *m_forsinkelse;
     FormatVaerktoej *m_alarmVaerktoej;
     OpstartGenvej *m_opstartGenvej = nullptr;
 };
