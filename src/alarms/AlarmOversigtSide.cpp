@@ -1,6 +1,6 @@
 #include "alarms/AlarmOversigtSide.h"
 
-#include "alarms/DagensAlarmer.h"
+#include "alarms/Alarmvaerk.h"
 #include "alarms/NyAlarmSide.h"
 #include "base/DataFolders.h"
 #include "clock/UrVindue.h"
@@ -8,6 +8,7 @@
 #include "ui/Hints.h"
 #include "ui/SideLayout.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -90,6 +91,19 @@ AlarmOversigtSide::AlarmOversigtSide(UrVindue &urVindue, NyAlarmSide &nyAlarmSid
     knapper->addWidget(sbAlarmInfo);
     layout->addLayout(knapper);
 
+    auto *udsatte = new QHBoxLayout;
+    m_udsatteBox = new QComboBox(this);
+    m_udsatteBox->setAccessibleName(QStringLiteral("Udsatte alarmer"));
+    m_annullerUdsat = new QPushButton(QStringLiteral("Annuller udsat alarm"), this);
+    udsatte->addWidget(m_udsatteBox, 1);
+    udsatte->addWidget(m_annullerUdsat);
+    layout->addLayout(udsatte);
+    connect(m_annullerUdsat, &QPushButton::clicked, this,
+            [this] { m_tjenester.alarmvaerk.annullerUdsat(m_udsatteBox->currentIndex()); });
+    connect(&m_tjenester.alarmvaerk, &Alarmvaerk::udsatteAendret, this,
+            &AlarmOversigtSide::visUdsatte);
+    visUdsatte();
+
     connect(m_sbUdskrivAlle, &QPushButton::clicked, this, &AlarmOversigtSide::sbUdskrivAlleClick);
     connect(m_sbUdskrivAktive, &QPushButton::clicked, this, &AlarmOversigtSide::loadDagensAlarmer);
     connect(m_sbRedigerValgte, &QPushButton::clicked, this,
@@ -118,6 +132,18 @@ void AlarmOversigtSide::udskrivAlarmer(const QList<TAlarmRecord> &alarmer)
     m_alarmBox->setCurrentItem(nullptr);
 }
 
+void AlarmOversigtSide::visUdsatte()
+{
+    m_udsatteBox->clear();
+    for (const Udsat &udsat : m_tjenester.alarmvaerk.udsatte())
+        m_udsatteBox->addItem(
+            QStringLiteral("Udsat til kl. %1: %2")
+                .arg(udsat.tid.toLocalTime().toString(QStringLiteral("HH:mm")), udsat.overskrift));
+    const bool nogen = m_udsatteBox->count() > 0;
+    m_udsatteBox->setVisible(nogen);
+    m_annullerUdsat->setVisible(nogen);
+}
+
 void AlarmOversigtSide::visVisning(bool alle)
 {
     m_LabelOverskrift->setText(alle ? QStringLiteral("Alle alarmer")
@@ -131,7 +157,7 @@ void AlarmOversigtSide::visVisning(bool alle)
 
 void AlarmOversigtSide::loadDagensAlarmer()
 {
-    udskrivAlarmer(m_tjenester.dagensAlarmer.alarm());
+    udskrivAlarmer(m_tjenester.alarmvaerk.dagensAlarmer().alarm());
     visVisning(false);
 }
 

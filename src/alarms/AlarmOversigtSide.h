@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class NyAlarmSide;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -29,6 +30,10 @@ public:
     QPushButton *sbRedigerValgte() const { return m_sbRedigerValgte; }
     QPushButton *sbSletValgte() const { return m_sbSletValgte; }
     const AlleAlarmer &alleAlarmer() const { return m_alle; }
+    // The alarms put off by "Udsæt", and the button that cancels the chosen one;
+    // hidden while none are.
+    QComboBox *udsatteBox() const { return m_udsatteBox; }
+    QPushButton *annullerUdsatKnap() const { return m_annullerUdsat; }
 
     // Shows today's remaining alarms: after every load and every firing of them.
     void loadDagensAlarmer();
@@ -45,6 +50,7 @@ private:
     void udskrivAlarmer(const QList<TAlarmRecord> &alarmer);
     void visVisning(bool alle);
     int valgtRaekke() const;
+    void visUdsatte();
 
     UrVindue &m_urVindue;
     NyAlarmSide &m_nyAlarmSide;
@@ -56,4 +62,6 @@ private:
     QPushButton *m_sbUdskrivAktive;
     QPushButton *m_sbRedigerValgte;
     QPushButton *m_sbSletValgte;
+    QComboBox *m_udsatteBox;
+    QPushButton *m_annullerUdsat;
 };

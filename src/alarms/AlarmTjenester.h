@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <functional>
 
-class DagensAlarmer;
+class Alarmvaerk;
 class DataFolders;
 class LocalTime;
 class Messages;
@@ -11,14 +11,14 @@ class Talarmform;
 
 // What the alarm pages of the properties window use beyond the main window's view:
 // the data folders, the clock, the messages, the alarm window (null when it could not
-// be made), today's alarms and two calls the program object wires.
+// be made), the alarm clockwork with today's alarms and two calls the program object wires.
 struct AlarmTjenester
 {
     const DataFolders &folders;
     const LocalTime &localTime;
     Messages &messages;
     Talarmform *alarmform;
-    const DagensAlarmer &dagensAlarmer;
+    Alarmvaerk &alarmvaerk;
     // Asks a yes/no question of these lines in the question window; true on "Ja".
     std::function<bool(const QStringList &linjer)> spoerg;
     // Reloads today's alarms in the main window.

@@ -1,5 +1,6 @@
 #include "alarms/DagensAlarmer.h"
 
+#include "alarms/MistedeAlarmer.h"
 #include "platform/LocalTime.h"
 
 namespace {
@@ -62,6 +63,11 @@ QStringList DagensAlarmer::load(const QDateTime &now)
             continue;
         if (m_firing && path == m_firingPath)
             continue;
+        if (m_afgjortTil.isValid()) {
+            const QDateTime due = MistedeAlarmer::forfald(m_dato, navn->time, navn->minut);
+            if (due.isValid() && due <= m_afgjortTil)
+                continue;
+        }
         QString reason;
         std::optional<TAlarmRecord> alarm = AlarmFile::loadAlarm(path, &reason);
         if (!alarm) {
@@ -71,7 +77,7 @@ QStringList DagensAlarmer::load(const QDateTime &now)
         m_alarm.append(std::move(*alarm));
         m_paths.append(path);
     }
-    m_caption = countCaption();
+    m_caption = antalTekst(m_alarm.size());
     return skipped;
 }
 
@@ -91,7 +97,8 @@ DagensAlarmer::Tick DagensAlarmer::alarmTimerTimer()
         if (minutOfDay(m_alarm.at(i).time, m_alarm.at(i).minut) <= nu) {
             tick.fire = m_alarm.takeAt(i);
             m_firingPath = m_paths.takeAt(i);
-            m_caption = m_alarm.isEmpty() ? QStringLiteral("Ingen alarmer") : countCaption();
+            m_caption =
+                m_alarm.isEmpty() ? QStringLiteral("Ingen alarmer") : antalTekst(m_alarm.size());
             break;
         }
     }
@@ -103,9 +110,8 @@ QString DagensAlarmer::skippedMessage(const QStringList &paths) const
     return AlarmFile::skippedMessage(paths, m_skipReasons);
 }
 
-QString DagensAlarmer::countCaption() const
+QString DagensAlarmer::antalTekst(qsizetype count)
 {
-    const qsizetype count = m_alarm.size();
     return count == 1 ? QStringLiteral("1 aktiv alarm")
                       : QStringLiteral("%1 aktive alarmer").arg(count);
 }

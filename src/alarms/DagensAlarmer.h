@@ -26,6 +26,8 @@ public:
 
     const QList<TAlarmRecord> &alarm() const { return m_alarm; }
     int index() const { return static_cast<int>(m_alarm.size()) - 1; }
+    // The date the list was last loaded for.
+    QDate dato() const { return m_dato; }
 
     // Once a second: when the date differs from the date of the last load (midnight,
     // or waking on a later day), reloads first (reloaded = true, skipped as hentAlarmer
@@ -38,6 +40,14 @@ public:
         std::optional<TAlarmRecord> fire;
     };
     Tick alarmTimerTimer();
+
+    // Alarms of the day that fell due at or before this moment were dealt with
+    // (fired, or told of as missed): a later load does not take them again, so
+    // nothing fires twice after a restart or a clock set back. Invalid: none.
+    void setAfgjortTil(const QDateTime &tid) { m_afgjortTil = tid; }
+
+    // "1 aktiv alarm", "N aktive alarmer".
+    static QString antalTekst(qsizetype antal);
 
     // While true, alarmTimerTimer fires nothing and removes nothing.
     void setFiring(bool firing) { m_firing = firing; }
@@ -56,13 +66,13 @@ public:
 
 private:
     QStringList load(const QDateTime &now);
-    QString countCaption() const;
 
     QString m_alarmDir;
     const LocalTime &m_localTime;
     QList<TAlarmRecord> m_alarm;
     QStringList m_paths; // the walked path of each entry of m_alarm
     QDate m_dato;
+    QDateTime m_afgjortTil;
     bool m_firing = false;
     QString m_firingPath;
     QString m_caption = QStringLiteral("0 aktive alarmer");

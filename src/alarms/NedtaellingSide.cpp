@@ -1,7 +1,7 @@
 #include "alarms/NedtaellingSide.h"
 
+#include "alarms/Alarmvaerk.h"
 #include "alarms/CifferFelt.h"
-#include "alarms/DagensAlarmer.h"
 #include "alarms/Talarmform.h"
 #include "base/Indstillinger.h"
 #include "base/LydListe.h"
@@ -173,14 +173,6 @@ NedtaellingSide::NedtaellingSide(UrVindue &urVindue, const LydListe &lydListe,
     TStopUr &stopUr = urVindue.StopUr();
     connect(&stopUr, &TStopUr::OnTid, this, &NedtaellingSide::StopUrTid);
     connect(&stopUr, &TStopUr::OnAlarm, this, &NedtaellingSide::StopUrAlarm);
-    // The firing lasts as long as its sound; "Luk" in the alarm window stops it. A
-    // countdown that ended while a stored alarm sounded fires when that sound ends.
-    connect(&soundPlayer, &SoundPlayer::finished, this, [this] {
-        if (m_venter)
-            udloes();
-        else
-            firingSlut();
-    });
 }
 
 void NedtaellingSide::visLyde(const QStringList &navne)
@@ -259,7 +251,7 @@ void NedtaellingSide::alarmKnapClick()
         m_tjenester.messages.information(start.besked);
         return;
     }
-    m_venter = false;
+    m_tjenester.alarmvaerk.glemVentende();
     TStopUr &stopUr = m_urVindue.StopUr();
     if (taelOp) {
         stopUr.SetUrType(utStop);
@@ -277,7 +269,7 @@ void NedtaellingSide::alarmKnapClick()
 
 void NedtaellingSide::suStartKnapClick()
 {
-    m_venter = false;
+    m_tjenester.alarmvaerk.glemVentende();
     m_alarm.stopurStart();
     TStopUr &stopUr = m_urVindue.StopUr();
     stopUr.SetUrType(utStop);
@@ -306,15 +298,15 @@ void NedtaellingSide::udloes()
 {
     // The field holds the value it fired at while the alarm sounds.
     m_urVindue.StopUr().Stop();
-    // One alarm sounds at a time: a stored alarm's sound is not cut off.
-    m_venter = m_tjenester.dagensAlarmer.firing();
-    if (m_venter)
-        return;
-    if (m_tjenester.alarmform)
-        m_tjenester.alarmform->showAlarmTekst(m_alarmCaption, m_alarmTekst);
-    m_lydListe.playAlarm(m_soundPlayer, m_alarmIndex, m_alarmAntal, false);
-    if (!m_soundPlayer.isPlaying())
-        firingSlut();
+    // One alarm sounds at a time: the clockwork lets a stored alarm's sound end
+    // first. The firing lasts as long as the sound; "Luk" in the alarm window stops it.
+    m_tjenester.alarmvaerk.naarLydenErFri(
+        [this] {
+            if (m_tjenester.alarmform)
+                m_tjenester.alarmform->showAlarmTekst(m_alarmCaption, m_alarmTekst);
+            m_lydListe.playAlarm(m_soundPlayer, m_alarmIndex, m_alarmAntal, false);
+        },
+        [this] { firingSlut(); });
 }
 
 void NedtaellingSide::firingSlut()

@@ -93,5 +93,4 @@ private:
     QPushButton *m_alarmKnap;
     int m_alarmIndex = 0;
     int m_alarmAntal = 1;
-    bool m_venter = false;
 };

@@ -1,12 +1,16 @@
 #include "alarms/Talarmform.h"
 
+#include "alarms/AlarmTilstand.h"
+#include "alarms/Alarmvaerk.h"
 #include "dialogs/Messages.h"
 #include "platform/SoundPlayer.h"
 #include "richtext/RichTextEdit.h"
 #include "ui/WindowGeometry.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -59,6 +63,10 @@ Talarmform::Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer, Mess
     m_Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_Memo->setAccessibleName(QStringLiteral("Alarmtekst"));
 
+    m_noteLabel = new QLabel(this);
+    m_noteLabel->setContentsMargins(6, 3, 6, 3);
+    m_noteLabel->hide();
+
     auto *knapPanel = new QWidget(this);
     knapPanel->setFixedHeight(31);
     m_venterLabel = new QLabel(knapPanel);
@@ -69,7 +77,18 @@ Talarmform::Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer, Mess
     bar->setContentsMargins(6, 3, 3, 3);
     bar->addWidget(m_venterLabel);
     bar->addStretch();
+    m_udsaetMinutter = new QComboBox(knapPanel);
+    for (int minutter : AlarmTilstand::kUdsaetValg)
+        m_udsaetMinutter->addItem(QStringLiteral("%1 min.").arg(minutter), minutter);
+    m_udsaetMinutter->setAccessibleName(QStringLiteral("Udsæt i minutter"));
+    m_udsaetKnap = new QPushButton(QStringLiteral("Udsæt"), knapPanel);
+    m_udsaetKnap->setFixedHeight(25);
+    m_udsaetKnap->setEnabled(false);
+    m_udsaetMinutter->setEnabled(false);
+    bar->addWidget(m_udsaetMinutter);
+    bar->addWidget(m_udsaetKnap);
     bar->addWidget(m_lukKnap);
+    connect(m_udsaetKnap, &QPushButton::clicked, this, &Talarmform::udsaetKnapClick);
     connect(m_lukKnap, &QPushButton::clicked, this, &Talarmform::lukKnapClick);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &Talarmform::lukKnapClick);
@@ -79,6 +98,7 @@ Talarmform::Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer, Mess
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->addWidget(m_noteLabel);
     layout->addWidget(m_Memo);
     layout->addWidget(knapPanel);
 
@@ -92,14 +112,18 @@ Talarmform::Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer, Mess
     hentOpt();
 }
 
-bool Talarmform::showAlarm(const QString &aCaption, const QString &aFilename)
+bool Talarmform::showAlarm(const AlarmVisning &alarm)
 {
+    QStringList note;
+    if (alarm.skulleHaveLydt.isValid())
+        note << QStringLiteral("Forsinket: skulle have lydt kl. %1")
+                    .arg(alarm.skulleHaveLydt.toString(QStringLiteral("HH:mm")));
+    if (!lydNote().isEmpty())
+        note << lydNote();
     show();
     raise();
     const QString aabenTekst = m_visesAlarm ? m_Memo->toHtml() : QString();
-    // A failed load leaves the text in front as it was.
-    if (!m_Memo->loadFromFile(aFilename)) {
-        // The box waits on this window only: the clock and the alarm check go on.
+    if (!m_Memo->loadFromFile(alarm.tekstfil)) {
         m_messages.information(
             QStringLiteral(
                 " Der er opstået en fejl. \r Der kan være en fil, der ikke blev fundet. "),
@@ -109,8 +133,16 @@ bool Talarmform::showAlarm(const QString &aCaption, const QString &aFilename)
             });
         return false;
     }
-    visNy(aCaption, aabenTekst);
+    visNy(alarm.overskrift, aabenTekst, alarm.id, note.join(QStringLiteral(". ")));
     return true;
+}
+
+bool Talarmform::showAlarm(const QString &aCaption, const QString &aFilename)
+{
+    AlarmVisning alarm;
+    alarm.overskrift = aCaption;
+    alarm.tekstfil = aFilename;
+    return showAlarm(alarm);
 }
 
 void Talarmform::showAlarmTekst(const QString &aCaption, const QString &html)
@@ -119,14 +151,20 @@ void Talarmform::showAlarmTekst(const QString &aCaption, const QString &html)
     raise();
     const QString aabenTekst = m_visesAlarm ? m_Memo->toHtml() : QString();
     m_Memo->setHtml(html);
-    visNy(aCaption, aabenTekst);
+    visNy(aCaption, aabenTekst, 0, lydNote());
 }
 
-void Talarmform::visNy(const QString &aCaption, const QString &aabenTekst)
+void Talarmform::visNy(const QString &aCaption, const QString &aabenTekst, int id,
+                       const QString &note)
 {
     if (m_visesAlarm)
-        m_venter.append({windowTitle(), aabenTekst});
+        m_venter.append({windowTitle(), aabenTekst, m_id, m_noteLabel->text()});
     m_visesAlarm = true;
+    visFront(id, note);
+    // The window asks the desktop to bring it forward and to mark it urgent,
+    // since it may fire while the clock is in the tray or on another desktop.
+    activateWindow();
+    QApplication::alert(this);
     visVentende();
     QTextCursor cursor(m_Memo->document());
     cursor.select(QTextCursor::Document);
@@ -164,6 +202,49 @@ void Talarmform::lukKnapClick()
     m_Memo->document()->setModified(false);
     m_lukKnap->setFocus();
     setWindowTitle(forrige.caption);
+    visFront(forrige.id, forrige.note);
+    visVentende();
+}
+
+QString Talarmform::lydNote() const
+{
+    // An alarm that cannot be heard says so rather than stay silent without a word.
+    return m_soundPlayer.volume() <= 0.0 ? QStringLiteral("Lyden er slået fra") : QString();
+}
+
+void Talarmform::visFront(int id, const QString &note)
+{
+    m_id = id;
+    m_udsaetKnap->setEnabled(id != 0);
+    m_udsaetMinutter->setEnabled(id != 0);
+    m_noteLabel->setText(note);
+    m_noteLabel->setAccessibleName(note);
+    m_noteLabel->setVisible(!note.isEmpty());
+}
+
+void Talarmform::setUdsaetMinutter(int minutter)
+{
+    const int index = m_udsaetMinutter->findData(minutter);
+    m_udsaetMinutter->setCurrentIndex(std::max(index, 0));
+}
+
+void Talarmform::udsaetKnapClick()
+{
+    if (m_id == 0)
+        return;
+    Q_EMIT udsaetOensket(m_id, m_udsaetMinutter->currentData().toInt());
+    lukKnapClick();
+}
+
+void Talarmform::lukAlarm(int id)
+{
+    if (id == 0 || !m_visesAlarm)
+        return;
+    if (id == m_id) {
+        lukKnapClick();
+        return;
+    }
+    m_venter.removeIf([id](const VentendeAlarm &alarm) { return alarm.id == id; });
     visVentende();
 }
 

@@ -67,7 +67,7 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
                      *platform.localTime,
                      messages,
                      v.alarmform,
-                     main.dagensAlarmer(),
+                     main.alarmvaerk(),
                      [this](const QStringList &linjer) { return spoerg(linjer); },
                      [m = &main] {
                          m->hentAlarmer();

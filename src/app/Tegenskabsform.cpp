@@ -1,6 +1,7 @@
 #include "app/Tegenskabsform.h"
 
 #include "alarms/AlarmOversigtSide.h"
+#include "alarms/Alarmvaerk.h"
 #include "alarms/NedtaellingSide.h"
 #include "alarms/NyAlarmSide.h"
 #include "appearance/EgenskaberSide.h"
@@ -19,9 +20,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -47,7 +50,27 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
     m_kalenderSide =
         new KalenderSide(brugerKalenderMappe, alarmTjenester.localTime, alarmTjenester.messages);
     m_opstartValg = new OpstartValg;
-    m_egenskaberSide = new EgenskaberSide(m_opstartValg);
+    // The page's middle column holds the calendar's start-up choice and, below
+    // it, how late a missed alarm may still sound.
+    auto *midt = new QWidget;
+    auto *midtLag = new QVBoxLayout(midt);
+    midtLag->setContentsMargins(0, 0, 0, 0);
+    midtLag->addWidget(m_opstartValg);
+    auto *forsinkelseLabel =
+        new QLabel(QStringLiteral("Mistede alarmer lyder, når de højst er så mange minutter "
+                                  "forsinket (0: aldrig):"),
+                   midt);
+    forsinkelseLabel->setWordWrap(true);
+    m_forsinkelse = new QSpinBox(midt);
+    m_forsinkelse->setRange(0, 24 * 60);
+    m_forsinkelse->setValue(alarmTjenester.alarmvaerk.forsinkelse());
+    m_forsinkelse->setAccessibleName(forsinkelseLabel->text());
+    forsinkelseLabel->setBuddy(m_forsinkelse);
+    midtLag->addWidget(forsinkelseLabel);
+    midtLag->addWidget(m_forsinkelse, 0, Qt::AlignLeft);
+    connect(m_forsinkelse, &QSpinBox::valueChanged, &alarmTjenester.alarmvaerk,
+            &Alarmvaerk::setForsinkelse);
+    m_egenskaberSide = new EgenskaberSide(midt);
     m_dele = {m_nedtaellingSide, m_nyAlarmSide, m_kalenderSide, m_opstartValg};
     m_egenskabsBog->addTab(m_urSide, QStringLiteral("Ur"));
     m_egenskabsBog->addTab(m_nedtaellingSide, QStringLiteral("Nedtællingsalarm"));

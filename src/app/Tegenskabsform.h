@@ -19,6 +19,7 @@ class NedtaellingSide;
 class NyAlarmSide;
 class OpstartGenvej;
 class OpstartValg;
+class QSpinBox;
 class QStatusBar;
 class QTabWidget;
 class Shell;
@@ -53,6 +54,8 @@ public:
     NyAlarmSide *nyAlarmSide() const { return m_nyAlarmSide; }
     KalenderSide *kalenderSide() const { return m_kalenderSide; }
     EgenskaberSide *egenskaberSide() const { return m_egenskaberSide; }
+    // How many minutes late a missed alarm may still sound.
+    QSpinBox *forsinkelse() const { return m_forsinkelse; }
 
     bool opstart() const { return m_opstart; }
     // Set when the program started without an options file.
@@ -135,5 +138,6 @@ private:
     OpstartValg *m_opstartValg;
     // The parts that keep lines of the options file.
     QList<IndstillingsDel *> m_dele;
+    QSpinBox *m_forsinkelse;
     OpstartGenvej *m_opstartGenvej = nullptr;
 };

@@ -1,16 +1,17 @@
 #include "app/Tmainform.h"
 
-#include "alarms/AlarmFile.h"
+#include "alarms/Alarmvaerk.h"
+#include "alarms/MistedeAlarmerForm.h"
 #include "alarms/Talarmform.h"
+#include "app/SeThroughMaske.h"
 #include "appearance/UrDesigns.h"
 #include "base/TColor.h"
-#include "clock/Maske.h"
 #include "clock/TStopUr.h"
 #include "clock/TUr.h"
 #include "dialogs/Messages.h"
 #include "platform/Desktop.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/LocalTime.h"
-#include "platform/SoundPlayer.h"
 #include "platform/TaskbarButtons.h"
 #include "ui/ActionIcons.h"
 #include "ui/VinduesFont.h"
@@ -23,32 +24,15 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
-#include <cmath>
 
 namespace {
 
 constexpr int kDigitalHoejde = 49;
 
-// The rectangle grown until its corner lies on whole device pixels, so that
-// a part of the window is drawn on the same device pixels as the whole
-// (at a scale of 1.25 every fourth logical pixel starts a device pixel).
-QRect paaPixelgitter(const QRect &felt, qreal dpr)
-{
-    int trin = 1;
-    while (trin < 16 && std::abs(trin * dpr - std::round(trin * dpr)) > 1e-6)
-        ++trin;
-    if (std::abs(trin * dpr - std::round(trin * dpr)) > 1e-6)
-        return QRect(QPoint(0, 0), felt.bottomRight());
-    return QRect(QPoint(qMax(felt.left(), 0) / trin * trin, qMax(felt.top(), 0) / trin * trin),
-                 felt.bottomRight());
-}
-
 } // namespace
 
 Tmainform::Tmainform(const QString &programDir, const Platform &platform, Messages &messages)
-    : m_platform(platform), m_messages(messages),
-      m_folders(programDir, DataFolders::GetUserFromWindows(*platform.userName)),
-      m_dagensAlarmer(m_folders.alarmDir, *platform.localTime), m_alarmLock(m_folders.alarmLaas),
+    : m_folders(programDir, DataFolders::GetUserFromWindows(*platform.userName)),
       m_lydListe(m_folders.LydDir)
 {
     setWindowTitle(QStringLiteral("Ur"));
@@ -83,6 +67,7 @@ Tmainform::Tmainform(const QString &programDir, const Platform &platform, Messag
         clock->installEventFilter(this);
     }
 
+    m_maske = new SeThroughMaske(*this, {m_Ur, m_StopUr}, [this] { return brugerMaske(); });
     buildActions();
     buildPopupMenu();
     buildTrayIcon();
@@ -90,11 +75,41 @@ Tmainform::Tmainform(const QString &programDir, const Platform &platform, Messag
     (new TaskbarButtons(*this))->setActions({h.aEgenskaber, h.aForm, h.aUr, h.aLuk});
 
     m_lydListe.hent();
-    m_alarmTimer = new QTimer(this);
-    connect(m_alarmTimer, &QTimer::timeout, this, &Tmainform::alarmTimerTimer);
-    // The firing of an alarm lasts as long as its sound.
-    connect(platform.soundPlayer, &SoundPlayer::finished, this,
-            [this] { m_dagensAlarmer.setFiring(false); });
+    m_alarmvaerk = new Alarmvaerk(m_folders, *platform.localTime, *platform.soundPlayer, m_lydListe,
+                                  messages, this);
+    connect(m_alarmvaerk, &Alarmvaerk::captionAendret, m_mAktiveAlarmer, &QAction::setText);
+    connect(m_alarmvaerk, &Alarmvaerk::dagensAlarmerAendret, this,
+            &Tmainform::dagensAlarmerAendret);
+    // The desktop hears of every alarm too, which matters when the clock is in
+    // the tray or on another desktop; its "Luk" and "Udsæt" act as the window's.
+    m_notifier = DesktopNotifier::make();
+    connect(m_alarmvaerk, &Alarmvaerk::affyret, this, [this](const AlarmVisning &alarm) {
+        m_notifier->notify(
+            alarm.id, alarm.overskrift.isEmpty() ? QStringLiteral("Alarm") : alarm.overskrift,
+            QStringLiteral("Kl. %1").arg(alarm.tid.toString(QStringLiteral("HH:mm"))),
+            {{QStringLiteral("luk"), QStringLiteral("Luk")},
+             {QStringLiteral("udsaet"), QStringLiteral("Udsæt")}});
+    });
+    connect(m_notifier.get(), &DesktopNotifier::handling, this, [this](int id, const QString &key) {
+        if (key == QLatin1String("udsaet"))
+            m_alarmvaerk->udsaet(id, m_alarmvaerk->udsaetMinutter());
+        if (m_alarmform)
+            m_alarmform->lukAlarm(id);
+    });
+    // So are the missed alarms, which may come while nobody looks at the screen.
+    connect(m_alarmvaerk, &Alarmvaerk::mistede, this, [this](const QList<ForfaldenAlarm> &alarmer) {
+        QStringList linjer;
+        for (const ForfaldenAlarm &mistet : alarmer)
+            linjer << mistet.tid.toString(QStringLiteral("dd-MM HH:mm ")) + mistet.alarm.overskrift;
+        m_notifier->notify(0, QStringLiteral("Alarmer, mens du var væk"),
+                           linjer.join(QLatin1Char('\n')), {});
+    });
+    auto *soevn = new SleepWatch(this);
+    connect(soevn, &SleepWatch::sover, m_alarmvaerk, &Alarmvaerk::gemTilstand);
+    connect(soevn, &SleepWatch::vaagner, m_alarmvaerk, &Alarmvaerk::vaagnet);
+    m_mistedeForm = new MistedeAlarmerForm(this);
+    connect(m_alarmvaerk, &Alarmvaerk::mistede, m_mistedeForm, &MistedeAlarmerForm::vis);
+    connect(m_mistedeForm, &MistedeAlarmerForm::set, m_alarmvaerk, &Alarmvaerk::mistedeSet);
 
     SetDefaultColors();
     SetDefaultDimensioner();
@@ -250,13 +265,13 @@ void Tmainform::buildTrayIcon()
 void Tmainform::SetDefaultColors()
 {
     m_Ur->SetFarver(UrFarver());
-    planlaegHelMaske();
+    m_maske->planlaegHel();
 }
 
 void Tmainform::SetDefaultDimensioner()
 {
     m_Ur->SetDimensioner(UrDimensioner());
-    planlaegHelMaske();
+    m_maske->planlaegHel();
 }
 
 void Tmainform::setUrtype(bool visStopUr)
@@ -280,7 +295,7 @@ void Tmainform::setUrtype(bool visStopUr)
         m_Ur->Start();
         m_Ur->show();
     }
-    planlaegHelMaske();
+    m_maske->planlaegHel();
 }
 
 void Tmainform::SetTransparent(bool gennemsigtig)
@@ -306,7 +321,7 @@ void Tmainform::SetTransparent(bool gennemsigtig)
         resize(width(), kDigitalHoejde);
     else if (m_rundtUr)
         resize(width(), width());
-    updateSeeThroughMask();
+    m_maske->forny();
 }
 
 void Tmainform::skiftRamme(bool udenRamme)
@@ -339,62 +354,9 @@ void Tmainform::setRundtUr(bool rundt)
     m_handlinger.aRundtUr->setChecked(rundt);
 }
 
-void Tmainform::updateSeeThroughMask()
-{
-    m_maskeUdestaar = QRegion();
-    m_maske = QRegion();
-    if (brugerMaske())
-        fornyMaske(rect());
-    else
-        saetMaske(QRegion());
-}
-
-void Tmainform::fornyMaske(const QRegion &omraade)
-{
-    // Every pixel painted in the window colour lets the desktop through. The
-    // clock draws crisp under a mask, so its edges hold no blend of the key
-    // colour that could show as a fringe. Only the painted area is drawn
-    // again, at the screen's scale, and judged in logical pixels.
-    const qreal dpr = devicePixelRatioF();
-    const QRect felt = paaPixelgitter(omraade.boundingRect(), dpr) & rect();
-    if (m_grabber || felt.isEmpty())
-        return;
-    const QColor key = palette().color(QPalette::Window);
-    QImage billede(felt.size() * dpr, QImage::Format_RGB32);
-    billede.setDevicePixelRatio(dpr);
-    billede.fill(key);
-    // The clock controls cover the whole window, which has nothing of its
-    // own to paint beyond the key colour.
-    m_grabber = true;
-    for (QWidget *clock : {static_cast<QWidget *>(m_Ur), static_cast<QWidget *>(m_StopUr)}) {
-        const QRect del = felt & clock->geometry();
-        if (clock->isVisible() && !del.isEmpty())
-            clock->render(&billede, del.topLeft() - felt.topLeft(),
-                          QRegion(del.translated(-clock->pos())), {});
-    }
-    m_grabber = false;
-    m_maske =
-        (m_maske.subtracted(felt) + SynligDel(billede, key.rgb()).translated(felt.topLeft())) &
-        rect();
-    saetMaske(m_maske);
-}
-
 QRegion Tmainform::seeThroughMask() const
 {
-    const QWindow *vindue = windowHandle();
-    return vindue ? vindue->mask() : QRegion();
-}
-
-void Tmainform::saetMaske(const QRegion &maske)
-{
-    // Set on the window, not the widget: a widget's mask would also clip its
-    // paints, and what the clock draws where the mask hides it now could
-    // never be seen to need showing.
-    if (!windowHandle() && maske.isEmpty())
-        return;
-    winId();
-    if (windowHandle()->mask() != maske)
-        windowHandle()->setMask(maske);
+    return m_maske->maske();
 }
 
 bool Tmainform::eventFilter(QObject *watched, QEvent *event)
@@ -404,10 +366,8 @@ bool Tmainform::eventFilter(QObject *watched, QEvent *event)
     auto *clock = static_cast<QWidget *>(watched);
     // A see-through window follows what the clock paints (the hands, the
     // digital field's text).
-    if (event->type() == QEvent::Paint && brugerMaske() && !m_grabber) {
-        m_maskeUdestaar += static_cast<QPaintEvent *>(event)->region().translated(clock->pos());
-        planlaegMaske();
-    }
+    if (event->type() == QEvent::Paint)
+        m_maske->malet(static_cast<QPaintEvent *>(event)->region().translated(clock->pos()));
     // Without a frame the face itself is the handle to move the clock by.
     if (event->type() == QEvent::MouseButtonPress && m_gennemsigtig &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && startSystemMove())
@@ -419,27 +379,6 @@ bool Tmainform::startSystemMove()
 {
     QWindow *vindue = windowHandle();
     return vindue && vindue->startSystemMove();
-}
-
-void Tmainform::planlaegMaske()
-{
-    // Queued and made once per burst of changes; the paints of the refresh
-    // itself are left alone.
-    if (!brugerMaske() || m_grabber || m_maskePlanlagt)
-        return;
-    m_maskePlanlagt = true;
-    QTimer::singleShot(0, this, [this] {
-        m_maskePlanlagt = false;
-        const QRegion omraade = std::exchange(m_maskeUdestaar, QRegion());
-        if (brugerMaske())
-            fornyMaske(omraade);
-    });
-}
-
-void Tmainform::planlaegHelMaske()
-{
-    m_maskeUdestaar = rect();
-    planlaegMaske();
 }
 
 void Tmainform::info(const QString &side)
@@ -483,7 +422,7 @@ void Tmainform::changeEvent(QEvent *event)
             QPalette windowPalette = palette();
             windowPalette.setColor(QPalette::Window, knap);
             setPalette(windowPalette);
-            planlaegMaske();
+            m_maske->planlaeg();
         }
     }
     if (event->type() == QEvent::WindowStateChange && isMinimized() && isVisible() &&
@@ -497,7 +436,7 @@ void Tmainform::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     m_Ur->setGeometry(rect());
     m_StopUr->setGeometry(rect());
-    planlaegHelMaske();
+    m_maske->planlaegHel();
 }
 
 void Tmainform::showEvent(QShowEvent *event)
@@ -524,96 +463,31 @@ void Tmainform::FormShow()
 
 void Tmainform::hentAlarmer()
 {
-    // Another running copy of the program fires the alarms: this one only shows the clock.
-    if (!m_alarmLock.tryTake()) {
-        armAlarmTimer();
-        return;
-    }
-    const QStringList skipped = m_dagensAlarmer.hentAlarmer();
-    armAlarmTimer();
-    udskrivAlarmer();
-    m_mAktiveAlarmer->setText(m_dagensAlarmer.caption());
-    reportSkipped(skipped);
+    m_alarmvaerk->hentAlarmer();
 }
 
 void Tmainform::alarmTimerTimer()
 {
-    const bool hadLock = m_alarmLock.held();
-    if (!m_alarmLock.tryTake()) {
-        armAlarmTimer();
-        return;
-    }
-    if (!hadLock) {
-        // Taken over from a copy that ended: it may have fired this minute's alarms, so
-        // the list is read at the start of the next minute.
-        m_overtager = true;
-        armAlarmTimer();
-        return;
-    }
-    if (m_overtager) {
-        m_overtager = false;
-        hentAlarmer();
-        return;
-    }
-    if (m_platform.soundPlayer->isPlaying() && !m_dagensAlarmer.firing()) {
-        // Another sound is heard out first (the countdown alarm, a test play): a
-        // due alarm fires at the first tick after it, so no sound cuts another off.
-        armAlarmTimer();
-        return;
-    }
-    const DagensAlarmer::Tick tick = m_dagensAlarmer.alarmTimerTimer();
-    if (tick.fire)
-        playAlarm(*tick.fire);
-    if (tick.fire || tick.reloaded) {
-        udskrivAlarmer();
-        m_mAktiveAlarmer->setText(m_dagensAlarmer.caption());
-    }
-    armAlarmTimer();
-    reportSkipped(tick.skipped);
-}
-
-void Tmainform::armAlarmTimer()
-{
-    if (m_dagensAlarmer.index() >= 0) {
-        m_alarmTimer->start(1000);
-        return;
-    }
-    // Nothing is due today: look in at the start of each minute, so that a
-    // new day's alarms load soon after midnight, also after the machine slept.
-    const QTime nu = m_platform.localTime->now().time();
-    m_alarmTimer->start(60000 - (nu.second() * 1000 + nu.msec()) + 50);
-}
-
-void Tmainform::reportSkipped(const QStringList &skipped)
-{
-    // Told after the handler has finished, so that a message box never holds
-    // up the alarm check that found the file; files found while a box is open
-    // wait for the next box, so boxes never stack inside each other.
-    m_uviste += skipped;
-    if (m_uviste.isEmpty() || m_beskedPlanlagt)
-        return;
-    m_beskedPlanlagt = true;
-    QTimer::singleShot(0, this, [this] {
-        while (!m_uviste.isEmpty()) {
-            const QString tekst = m_dagensAlarmer.skippedMessage(m_uviste);
-            m_uviste.clear();
-            m_messages.information(tekst);
-        }
-        m_beskedPlanlagt = false;
-    });
+    m_alarmvaerk->alarmTimerTimer();
 }
 
 void Tmainform::playAlarm(const TAlarmRecord &E)
 {
-    m_dagensAlarmer.setFiring(true);
-    const QString lyd = m_lydListe.sti(E.alarmfil);
-    const bool vist = !m_alarmform || m_alarmform->showAlarm(E.overskrift, E.tekstfilnavn);
-    if (E.alarmtype == AlarmType::Dato)
-        AlarmFile::sletAlarm(E, m_folders.alarmDir, m_folders.alarmTekster);
-    if (vist && !lyd.isEmpty() && E.gentagelse > 0)
-        m_platform.soundPlayer->play(lyd, E.gentagelse, true);
-    else
-        m_dagensAlarmer.setFiring(false);
+    m_alarmvaerk->playAlarm(E);
+}
+
+void Tmainform::setAlarmform(Talarmform *alarmform)
+{
+    m_alarmform = alarmform;
+    if (!alarmform) {
+        m_alarmvaerk->setVisning(nullptr);
+        return;
+    }
+    m_alarmvaerk->setVisning([this, alarmform](const AlarmVisning &alarm) {
+        alarmform->setUdsaetMinutter(m_alarmvaerk->udsaetMinutter());
+        return alarmform->showAlarm(alarm);
+    });
+    connect(alarmform, &Talarmform::udsaetOensket, m_alarmvaerk, &Alarmvaerk::udsaet);
 }
 
 void Tmainform::udskrivAlarmer()

@@ -1,20 +1,23 @@
 #pragma once
 
-#include "alarms/AlarmLock.h"
-#include "alarms/DagensAlarmer.h"
+#include "alarms/Alarmvaerk.h"
 #include "base/DataFolders.h"
 #include "base/EgenskabsSide.h"
 #include "base/LydListe.h"
 #include "clock/UrVindue.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/Platform.h"
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 class Messages;
+class MistedeAlarmerForm;
 class QMenu;
 class QSystemTrayIcon;
 class QTimer;
+class SeThroughMaske;
 class Talarmform;
 
 // The main window: the clock itself, showing either the analog clock or the
@@ -34,7 +37,11 @@ public:
     // The alarm sounds, read at creation; the firing of an alarm finds its sound here.
     LydListe &lydListe() { return m_lydListe; }
     // The window that shows a firing alarm; without one an alarm still sounds.
-    void setAlarmform(Talarmform *alarmform) { m_alarmform = alarmform; }
+    void setAlarmform(Talarmform *alarmform);
+    // The alarm clockwork, which the main window shows the state of.
+    Alarmvaerk &alarmvaerk() const { return *m_alarmvaerk; }
+    // "Alarmer, mens du var væk", shown when the clockwork finds missed alarms.
+    MistedeAlarmerForm *mistedeForm() const { return m_mistedeForm; }
 
     TUr &Ur() const override { return *m_Ur; }
     TStopUr &StopUr() const override { return *m_StopUr; }
@@ -64,13 +71,13 @@ public:
 
     // Rebuilds today's alarms from the alarm folder and arms the alarm timer.
     void hentAlarmer();
-    // The alarm check, once a second while alarms are due today.
+    // The alarm check, when the clockwork's timer wakes.
     void alarmTimerTimer();
     // Fires one alarm: its window, its sound, and a dated alarm's files go.
     void playAlarm(const TAlarmRecord &E);
     void udskrivAlarmer();
-    const DagensAlarmer &dagensAlarmer() const { return m_dagensAlarmer; }
-    QTimer *alarmTimer() const { return m_alarmTimer; }
+    const DagensAlarmer &dagensAlarmer() const { return m_alarmvaerk->dagensAlarmer(); }
+    QTimer *alarmTimer() const { return m_alarmvaerk->alarmTimer(); }
 
     // The menu entries that are not actions.
     QAction *mAktiveAlarmer() const { return m_mAktiveAlarmer; }
@@ -119,27 +126,16 @@ private:
     void aRundtUrExecute();
     void skiftRamme(bool udenRamme);
     bool brugerMaske() const { return m_gennemsigtig && !m_komponerer; }
-    void updateSeeThroughMask();
-    void fornyMaske(const QRegion &omraade);
-    void saetMaske(const QRegion &maske);
-    void planlaegMaske();
-    void planlaegHelMaske();
-    void armAlarmTimer();
-    void reportSkipped(const QStringList &skipped);
     void FormShow();
     void FormCloseQuery();
     void FormClose();
 
-    const Platform m_platform;
-    Messages &m_messages;
     const DataFolders m_folders;
-    DagensAlarmer m_dagensAlarmer;
-    AlarmLock m_alarmLock;
-    bool m_overtager = false; // taken over the alarms; the list is read next minute
-    QStringList m_uviste;     // unreadable files still to be told
-    bool m_beskedPlanlagt = false;
     LydListe m_lydListe;
+    Alarmvaerk *m_alarmvaerk;
     Talarmform *m_alarmform = nullptr;
+    std::unique_ptr<DesktopNotifier> m_notifier;
+    MistedeAlarmerForm *m_mistedeForm;
     bool m_opstart = false;
     bool m_gennemsigtig = false;
     bool m_rundtUr = false;
@@ -147,15 +143,11 @@ private:
     bool m_alarmOn = false;
     // The desktop blends translucent windows: see-through needs no mask.
     bool m_komponerer = false;
-    bool m_grabber = false;
-    bool m_maskePlanlagt = false;
-    QRegion m_maske;         // what the mask shows, in logical pixels
-    QRegion m_maskeUdestaar; // painted since the mask was made
+    SeThroughMaske *m_maske;
     TUr *m_Ur;
     TStopUr *m_StopUr;
     QMenu *m_PopupMenu;
     QSystemTrayIcon *m_TrayIcon;
-    QTimer *m_alarmTimer;
     UrHandlinger m_handlinger;
     QAction *m_mAktiveAlarmer = nullptr;
     QAction *m_mInsertAlarm = nullptr;

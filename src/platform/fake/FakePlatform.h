@@ -13,7 +13,12 @@ class FakeLocalTime final : public LocalTime
 {
 public:
     QDateTime now() const override { return m_now; }
-    void set(const QDateTime &now) { m_now = now; }
+    // Setting the clock is a jump of the wall clock, as the system tells of one.
+    void set(const QDateTime &now)
+    {
+        m_now = now;
+        Q_EMIT wallClockSet();
+    }
 
 private:
     QDateTime m_now{QDate(2026, 12, 10), QTime(10, 0, 0)};
