@@ -1,23 +1,12 @@
 #include "platform/Papirkurv.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace Papirkurv {
 
 bool flyt(const QString &path)
 {
-#ifndef Q_OS_WIN
-    // Without the trash folders Qt reports success and moves the file into a
-    // folder "files" of the current folder: make them first, or give up.
-    const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                          QStringLiteral("/Trash");
-    if (!QDir().mkpath(trash + QStringLiteral("/files")) ||
-        !QDir().mkpath(trash + QStringLiteral("/info")))
-        return false;
-#endif
     QString iKurven;
     if (!QFile::moveToTrash(path, &iKurven))
         return false;
