@@ -13,6 +13,7 @@ class QListWidget;
 class QSplitter;
 class QTabWidget;
 class QTextBrowser;
+class SideVisning;
 class QToolBar;
 class QToolButton;
 class TStruktur;
@@ -124,6 +125,6 @@ private:
     QLineEdit *m_Edit = nullptr;
     QAction *m_Ago = nullptr;
     QToolButton *m_urlListeKnap = nullptr;
-    QTextBrowser *m_Web = nullptr;
+    SideVisning *m_Web = nullptr;
     QLabel *m_infobar = nullptr;
 };
