@@ -23,4 +23,6 @@ public:
 
 private:
     SideLaeser m_laeser;
+    QUrl m_forudlaest;
+    QByteArray m_forudlaesteBytes;
 };
