@@ -3,6 +3,9 @@
 #include "info/SideSoegning.h"
 
 #include <QFileInfo>
+#include <QImage>
+
+using namespace Qt::Literals::StringLiterals;
 
 SideVisning::SideVisning(QWidget *parent) : QTextBrowser(parent), m_laeser(QString()) {}
 
@@ -30,10 +33,19 @@ QVariant SideVisning::loadResource(int type, const QUrl &name)
     const std::optional<QByteArray> bytes = !m_forudlaest.isEmpty() && name == m_forudlaest
                                                 ? std::optional<QByteArray>(m_forudlaesteBytes)
                                                 : m_laeser.laes(source(), name);
-    if (!bytes)
-        return QVariant();
-    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource) {
-        return SideSoegning::sideTekst(*bytes);
+    // Never an empty answer: on one, QTextDocument opens the file itself, and the
+    // picture handler loads the name from disk, both past every check here.
+    if (type == QTextDocument::ImageResource) {
+        QImage billede;
+        if (bytes)
+            billede.loadFromData(*bytes);
+        if (billede.isNull()) {
+            billede = QImage(1, 1, QImage::Format_ARGB32);
+            billede.fill(Qt::transparent);
+        }
+        return billede;
     }
-    return *bytes;
+    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
+        return bytes ? SideSoegning::sideTekst(*bytes) : QString(u""_s);
+    return bytes.value_or(QByteArray(""));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "info/SideVisning.h"
+
 #include <QUrl>
 #include <QWidget>
 #include <functional>
@@ -12,8 +14,6 @@ class QLineEdit;
 class QListWidget;
 class QSplitter;
 class QTabWidget;
-class QTextBrowser;
-class SideVisning;
 class QToolBar;
 class QToolButton;
 class TStruktur;
