@@ -106,6 +106,7 @@ std::optional<TAlarmRecord> loadAlarm(const QString &aFilename, QString *error)
     alarm.overskrift = lines.at(8).left(kOverskriftLaengde);
     alarm.tekstfilnavn = lines.at(9);
     alarm.filnavn = lines.at(10);
+    alarm.kilde = aFilename;
     return alarm;
 }
 
@@ -122,9 +123,10 @@ bool skrivAlarmfil(const TAlarmRecord &alarm)
 
 void sletAlarm(const TAlarmRecord &alarm, const QString &alarmDir, const QString &alarmTekster)
 {
-    // Only the name is taken from the stored path: whatever folder line 11 names,
-    // the pair is looked for in this user's own alarm folders.
-    sletAlarmfiler(QFileInfo(alarm.filnavn).fileName(), alarmDir, alarmTekster);
+    // Only the name of the file read is used: whatever lines 10 and 11 name, the pair
+    // is looked for in this user's own alarm folders.
+    if (!alarm.kilde.isEmpty())
+        sletAlarmfiler(QFileInfo(alarm.kilde).fileName(), alarmDir, alarmTekster);
 }
 
 bool sletAlarmfiler(const QString &navn, const QString &alarmDir, const QString &alarmTekster)

@@ -23,6 +23,10 @@ struct TAlarmRecord
     quint8 gentagelse = 0;
     qint32 alarmfil = 0;
     QString overskrift, tekstfilnavn, filnavn, aarS, maanedS, dagS, timeS, minutS;
+    // The description file this record was read from; empty for a record made in memory.
+    // A copied file still names the original in lines 10 and 11, so only this path says
+    // which pair the record is.
+    QString kilde;
 };
 
 // The decimal text of aVal, with a "0" in front when that text has one character.
@@ -59,9 +63,10 @@ std::optional<TAlarmRecord> loadAlarm(const QString &aFilename, QString *error =
 bool skrivAlarmfil(const TAlarmRecord &alarm);
 
 // Deletes the text file, then the description file, each only if it exists. Both are
-// found by the file name of alarm.filnavn in alarmTekster and alarmDir (each ending in
-// the separator); the folders stored in the record are never used, so a damaged or
-// planted description file cannot delete anything outside these two folders.
+// found by the name of the file the record was read from (alarm.kilde) in alarmTekster
+// and alarmDir (each ending in the separator); lines 10 and 11 are never used, so a copied,
+// damaged or planted description file deletes its own pair and nothing else. A record
+// not read from a file deletes nothing.
 void sletAlarm(const TAlarmRecord &alarm, const QString &alarmDir, const QString &alarmTekster);
 
 // Deletes the pair of the description file named `navn` (a bare file name, as found in

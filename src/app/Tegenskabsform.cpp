@@ -257,6 +257,10 @@ void Tegenskabsform::loadDesign()
     QComboBox *box = m_egenskaberSide->designBox();
     box->clear();
     box->addItems(UiStil::navne());
+    // A line 1 that names no style (a damaged file) gives the start-up style, so
+    // that the file written at close names a style again.
+    if (UiStil::fundet(designName()).isEmpty())
+        m_indstillinger.designName = Indstillinger().designName;
     box->setCurrentIndex(box->findText(UiStil::fundet(designName())));
 }
 

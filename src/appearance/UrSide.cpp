@@ -10,6 +10,7 @@
 #include "clock/UrVindue.h"
 #include "dialogs/Messages.h"
 #include "dialogs/TspmForm.h"
+#include "platform/Desktop.h"
 #include "ui/Handlingsknap.h"
 #include "ui/Hints.h"
 #include "ui/Knap.h"
@@ -365,7 +366,18 @@ bool UrSide::gemUrDesign(const QString &path) const
     for (int i = 0; i < kAntalDimensioner; ++i)
         design.dimensioner.*kDimensioner[std::size_t(i)] = m_dUpDown[i]->position();
     const QWidget &vindue = m_urVindue.vindue();
-    design.form.position = vindue.pos();
+    // Where the platform cannot tell the window's place (Wayland), the place the
+    // file held before is kept, never the window's made-up one.
+    std::optional<QPoint> foer;
+    if (!Desktop::knowsWindowPositions()) {
+        if (const std::optional<QStringList> linjer = UrDesignfil::hent(path)) {
+            const std::optional<int> venstre = UrDesignfil::heltal(linjer->at(15));
+            const std::optional<int> top = UrDesignfil::heltal(linjer->at(16));
+            if (venstre && top)
+                foer = QPoint(*venstre, *top);
+        }
+    }
+    design.form.position = WindowGeometry::topLeftToStore(vindue, foer);
     design.form.size = vindue.size();
     design.form.gennemsigtig = m_urVindue.gennemsigtig();
     design.form.rundtUr = m_urVindue.rundtUr();

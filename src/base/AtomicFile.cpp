@@ -94,4 +94,20 @@ void removeLeftovers(const QString &folder)
     }
 }
 
+void removeLeftoversBelow(const QString &folder, int depth)
+{
+    if (folder.isEmpty())
+        return;
+    if (depth <= 0) {
+        removeLeftovers(folder);
+        return;
+    }
+    // Links to folders are not entered: they may lead out of the data folder.
+    QDirIterator it(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
+    while (it.hasNext()) {
+        it.next();
+        removeLeftoversBelow(it.filePath(), depth - 1);
+    }
+}
+
 } // namespace AtomicFile

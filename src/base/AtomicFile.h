@@ -24,4 +24,8 @@ bool isTemporaryName(const QString &fileName);
 // its subfolders). Only files are deleted; a link is deleted, never its target.
 void removeLeftovers(const QString &folder);
 
+// The same in every folder exactly depth levels below folder (0: folder itself);
+// links to folders are not followed.
+void removeLeftoversBelow(const QString &folder, int depth);
+
 } // namespace AtomicFile

@@ -67,6 +67,10 @@ DataFolders::DataFolders(const QString &programDir, const QString &brugernavn)
     // by a crash or a power cut left its temporary file there.
     for (const QString &folder : {optDir, alarmDir, alarmTekster, GemHentDir})
         AtomicFile::removeLeftovers(folder);
+    // The calendar's documents lie in year/month/day folders; each structure keeps
+    // its data file in a folder of its own.
+    AtomicFile::removeLeftoversBelow(brugerKalenderMappe, 3);
+    AtomicFile::removeLeftoversBelow(strukturDir, 1);
 }
 
 QString DataFolders::optFile(const QString &name) const

@@ -13,8 +13,8 @@ public:
     // Computes the paths below programDir for the user and creates the
     // user's folders that are missing. A folder that cannot be created is
     // passed over; its path is set all the same. Temporary files that
-    // interrupted writes left in optDir, alarmDir, alarmTekster and GemHentDir
-    // are deleted.
+    // interrupted writes left in optDir, alarmDir, alarmTekster, GemHentDir,
+    // the calendar's date folders and the structure folders are deleted.
     DataFolders(const QString &programDir, const QString &brugernavn);
 
     // The login name, or "Brugernavn" when the platform cannot tell it.

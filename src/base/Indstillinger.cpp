@@ -63,13 +63,13 @@ bool hent(const QString &path, Indstillinger &ind)
         ind.side = EgenskabsSide(*side);
     saetTal(ind.lydBar, l, 5, 0, kLydBarMaks);
     saetTal(ind.alarmLydIndex, l, 6, 0, maks);
-    saetTal(ind.alarmLydGentagelse, l, 7, 0, maks);
+    saetTal(ind.alarmLydGentagelse, l, 7, 0, kGentagelseMaks);
     saetTekst(ind.fontNameDoc, l, 8);
-    saetTal(ind.fontSizeDoc, l, 9, 1, maks);
+    saetTal(ind.fontSizeDoc, l, 9, 1, kFontStoerrelseMaks);
     saetTekst(ind.alarmMemoFontName, l, 10);
-    saetTal(ind.alarmMemoFontSize, l, 11, 1, maks);
+    saetTal(ind.alarmMemoFontSize, l, 11, 1, kFontStoerrelseMaks);
     saetTekst(ind.fontNameDocK, l, 12);
-    saetTal(ind.fontSizeDocK, l, 13, 1, maks);
+    saetTal(ind.fontSizeDocK, l, 13, 1, kFontStoerrelseMaks);
     saetFlag(ind.opstartCheck, l, 14);
     saetTal(ind.opstartIndex, l, 15, 0, 3);
     const std::optional<int> top = tal(l, 16, std::numeric_limits<int>::min(), maks);

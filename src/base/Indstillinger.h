@@ -52,6 +52,10 @@ namespace Indstillingsfil {
 
 inline constexpr int kLydBarMaks = 28;
 inline constexpr int kAlarmAntalMaks = 99;
+// A new alarm's repetitions: its up-down runs 1-16, and 0 stands for none stored.
+inline constexpr int kGentagelseMaks = 16;
+// The largest point size a rich-text document can carry.
+inline constexpr int kFontStoerrelseMaks = 1638;
 
 // Reads the file over `indstillinger`. Lines 1 to 19 are taken as far as the
 // file holds them; lines 20 to 22 only when the file has exactly 22 lines.

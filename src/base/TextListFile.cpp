@@ -3,7 +3,6 @@
 #include "base/AtomicFile.h"
 #include "platform/RegularFile.h"
 
-#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -36,15 +35,33 @@ std::optional<QStringList> read(const QString &path)
     // which the decoder then drops.
     const auto unicode = QStringConverter::encodingForData(*bytes);
     QStringDecoder decode = unicode ? QStringDecoder(*unicode) : QStringDecoder("windows-1252");
-    const QString text = decode(*bytes);
+    QString text = decode(*bytes);
     if (text.isEmpty())
         return QStringList();
 
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = text.split(lineEnd);
+    // A UTF-16 file may hold a half of a surrogate pair; it becomes the
+    // replacement character, so no later step meets invalid text.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
     // The break after the last line ends that line; it does not start another.
-    if (lines.last().isEmpty())
-        lines.removeLast();
+    if (start < text.size())
+        lines.append(text.mid(start));
     return lines;
 }
 

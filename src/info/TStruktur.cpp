@@ -78,20 +78,25 @@ bool TStruktur::HentStruktur()
     }
 
     if (m_DataOn) {
-        if (!QFileInfo::exists(m_Datafile) && !knuder.isEmpty())
-            TextListFile::write(m_Datafile, Strukturfil::standardData(struktur.knuder));
-        saetData(knuder);
+        std::optional<QStringList> data = TextListFile::read(m_Datafile);
+        if (!data && !QFileInfo::exists(m_Datafile) && !knuder.isEmpty()) {
+            // Written for next time where it can be; the tree takes the standard
+            // data from memory all the same, so a read-only or full data folder
+            // still gives every page.
+            data = Strukturfil::standardData(struktur.knuder);
+            TextListFile::write(m_Datafile, *data);
+        }
+        saetData(knuder, data.value_or(QStringList()));
     }
     m_Modified = false;
     viewport()->update();
     return true;
 }
 
-void TStruktur::saetData(const QList<QTreeWidgetItem *> &knuder)
+void TStruktur::saetData(const QList<QTreeWidgetItem *> &knuder, const QStringList &linjer)
 {
     hentBilleder();
-    const Strukturfil::Data data = Strukturfil::fortolkData(
-        TextListFile::read(m_Datafile).value_or(QStringList()), knuder.size());
+    const Strukturfil::Data data = Strukturfil::fortolkData(linjer, knuder.size());
     for (qsizetype i = 0; i < knuder.size(); ++i) {
         const std::optional<Strukturfil::KnudeData> &knudeData = data.knuder.at(i);
         if (!knudeData)

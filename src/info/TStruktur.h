@@ -48,7 +48,7 @@ public:
 
 private:
     void hentBilleder();
-    void saetData(const QList<QTreeWidgetItem *> &knuder);
+    void saetData(const QList<QTreeWidgetItem *> &knuder, const QStringList &linjer);
 
     Messages &m_messages;
     QString m_Strukturfile;

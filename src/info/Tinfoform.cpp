@@ -4,6 +4,7 @@
 #include "info/FundRaekke.h"
 #include "info/Historik.h"
 #include "info/SideSoegning.h"
+#include "info/SideVisning.h"
 #include "info/Strukturfil.h"
 #include "info/TStruktur.h"
 #include "info/Turlform.h"
@@ -26,7 +27,6 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -211,7 +211,7 @@ void Tinfoform::bygHoejre(QWidget *panel)
     m_NavigateBar->addWidget(m_urlListeKnap);
     layout->addWidget(m_NavigateBar);
 
-    m_Web = new QTextBrowser(panel);
+    m_Web = new SideVisning(panel);
     m_Web->setOpenLinks(false);
     m_Web->setAccessibleName(QStringLiteral("Side"));
     layout->addWidget(m_Web, 1);
@@ -255,6 +255,7 @@ void Tinfoform::LoadStruktur()
     m_Struktur->SetBilledmappe(base + sep + QStringLiteral("Billeder") + sep);
     m_Struktur->SetStrukturfile(base + sep + QStringLiteral("struktur.txt"));
     m_Struktur->SetDatafile(base + sep + QStringLiteral("data.txt"));
+    m_Web->setRod(base);
     m_Struktur->HentStruktur();
     setWindowTitle(strukturnavn);
 }
@@ -330,13 +331,12 @@ void Tinfoform::navigateSide(const QString &sti)
 {
     globalUrl.clear();
     m_infobar->clear();
-    if (!QFileInfo(sti).isFile()) {
+    if (!m_Web->visSide(sti)) {
         naviKlikket = false;
         m_Web->setHtml(QStringLiteral("<p>Siden <b>%1</b> findes ikke.</p>")
                            .arg(QDir::toNativeSeparators(sti).toHtmlEscaped()));
         return;
     }
-    m_Web->setSource(QUrl::fromLocalFile(sti));
     dokumentKomplet(sti);
 }
 

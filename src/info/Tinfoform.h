@@ -1,5 +1,7 @@
 #pragma once
 
+#include "info/SideVisning.h"
+
 #include <QUrl>
 #include <QWidget>
 #include <functional>
@@ -12,7 +14,6 @@ class QLineEdit;
 class QListWidget;
 class QSplitter;
 class QTabWidget;
-class QTextBrowser;
 class QToolBar;
 class QToolButton;
 class TStruktur;
@@ -124,6 +125,6 @@ private:
     QLineEdit *m_Edit = nullptr;
     QAction *m_Ago = nullptr;
     QToolButton *m_urlListeKnap = nullptr;
-    QTextBrowser *m_Web = nullptr;
+    SideVisning *m_Web = nullptr;
     QLabel *m_infobar = nullptr;
 };

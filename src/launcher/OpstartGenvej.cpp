@@ -52,9 +52,9 @@ QString OpstartGenvej::startCaption(const QString &startProgFilename)
                : QStringLiteral("Udfør");
 }
 
-QString OpstartGenvej::parametre(const QString &programFil, const QString &genvejFil)
+QStringList OpstartGenvej::parametre(const QString &programFil, const QString &genvejFil)
 {
-    return QLatin1Char('"') + programFil + QStringLiteral("\" \"") + genvejFil + QLatin1Char('"');
+    return {programFil, genvejFil};
 }
 
 void OpstartGenvej::startProgDoButtonClick()
@@ -84,7 +84,7 @@ void OpstartGenvej::makeOpstartProg()
     m_startProgTimer.start();
 }
 
-void OpstartGenvej::koerScript(const QString &fil, const QString &parametre)
+void OpstartGenvej::koerScript(const QString &fil, const QStringList &parametre)
 {
     if (!QFileInfo::exists(fil)) {
         vis(QStringLiteral("Der synes at mangle en fil til skabelse af en genvej."));

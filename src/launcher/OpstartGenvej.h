@@ -45,8 +45,8 @@ public:
     // The button's caption at start: "Fjern" while the remembered shortcut
     // exists, "Udfør" otherwise.
     static QString startCaption(const QString &startProgFilename);
-    // The script's parameter text: both paths, each in double quotes.
-    static QString parametre(const QString &programFil, const QString &genvejFil);
+    // The script's parameters: the two paths, each one argument as it is.
+    static QStringList parametre(const QString &programFil, const QString &genvejFil);
 
     // The button: a notice, then the request.
     void startProgDoButtonClick();
@@ -54,9 +54,9 @@ public:
     void makeOpstartProg();
     // One look for the shortcut.
     void startProgTimerTimer();
-    // Runs the script with the parameter text through the shell; an error
+    // Runs the script with the parameters through the shell; an error
     // is shown and the caller goes on.
-    void koerScript(const QString &fil, const QString &parametre);
+    void koerScript(const QString &fil, const QStringList &parametre);
     // Shows the message of a shell error code.
     void ErrorInfo(int code);
 

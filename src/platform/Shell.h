@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The desktop's shell: opening a file with the program associated with it,
 // and the folder whose shortcuts start with the user's desktop session.
@@ -9,12 +10,12 @@ class Shell
 public:
     virtual ~Shell() = default;
 
-    // Opens file with its associated program and hands it parameters, one
-    // text whose parts are quoted as on a command line. Returns at once,
+    // Opens file with its associated program and hands it parameters, each
+    // one argument as it is, whatever characters it holds. Returns at once,
     // without waiting for the started program: a code above
     // kHoejesteFejlkode when the platform took the request, otherwise one of
     // the shell's error codes that ErrorInfo explains.
-    virtual int open(const QString &file, const QString &parameters) = 0;
+    virtual int open(const QString &file, const QStringList &parameters) = 0;
 
     // The user's start-up folder, created where the platform's rules say it
     // is made on demand; empty when the platform cannot tell it.
@@ -24,7 +25,7 @@ public:
 class SystemShell final : public Shell
 {
 public:
-    int open(const QString &file, const QString &parameters) override;
+    int open(const QString &file, const QStringList &parameters) override;
     QString startupFolder() const override;
 };
 

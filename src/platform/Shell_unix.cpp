@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -50,7 +49,7 @@ constexpr int kStartet = kHoejesteFejlkode + 1;
 
 } // namespace
 
-int SystemShell::open(const QString &file, const QString &parameters)
+int SystemShell::open(const QString &file, const QStringList &parameters)
 {
     const QFileInfo info(file);
     if (!info.absoluteDir().exists())
@@ -66,7 +65,7 @@ int SystemShell::open(const QString &file, const QString &parameters)
     // calls that are safe in a copy of a threaded process are made.
     const QByteArray program = QFile::encodeName(info.absoluteFilePath());
     std::vector<QByteArray> arguments{program};
-    for (const QString &argument : QProcess::splitCommand(parameters))
+    for (const QString &argument : parameters)
         arguments.push_back(QFile::encodeName(argument));
     std::vector<char *> argv;
     for (QByteArray &argument : arguments)

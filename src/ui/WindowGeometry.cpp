@@ -113,12 +113,12 @@ QRect fitOnScreens(const QPoint &topLeft, const QSize &size, const QSize &ownSiz
 
     Box box{topLeft.x(), topLeft.y(), size.width() > 0 ? size.width() : ownSize.width(),
             size.height() > 0 ? size.height() : ownSize.height()};
-    cutTo(box, mostOn(box, screens).value_or(primary));
-    if (!mostOn(box, screens)) {
-        cutTo(box, primary);
-        box.x = std::clamp(box.x, qint64(primary.x()), primary.x() + primary.width() - box.w);
-        box.y = std::clamp(box.y, qint64(primary.y()), primary.y() + primary.height() - box.h);
-    }
+    // Wholly on one screen: a window hanging off an edge may have its title bar,
+    // and with it the only way to move it, out of reach.
+    const QRect screen = mostOn(box, screens).value_or(primary);
+    cutTo(box, screen);
+    box.x = std::clamp(box.x, qint64(screen.x()), screen.x() + screen.width() - box.w);
+    box.y = std::clamp(box.y, qint64(screen.y()), screen.y() + screen.height() - box.h);
     return QRect(int(box.x), int(box.y), int(box.w), int(box.h));
 }
 

@@ -32,10 +32,10 @@ std::optional<QList<int>> restore(QWidget &window, const QString &path, int extr
 
 // Where a window with a stored top-left corner and size goes, so that no file
 // can lose a window or make it huge. A width or height of 0 or less is taken
-// from ownSize; a size beyond the screen the window lies most on (the primary
-// screen when it lies on none) is cut to that screen's available area; a window
-// that then lies wholly off every screen is moved onto the primary one, as
-// near its stored place as fits. Screens are the available areas.
+// from ownSize; the window then goes wholly onto the screen it lies most on (the
+// primary screen when it lies on none): a size beyond that screen's available
+// area is cut to it, and the window is moved as little as needed to lie inside
+// it. Screens are the available areas.
 QRect fitOnScreens(const QPoint &topLeft, const QSize &size, const QSize &ownSize,
                    const QList<QRect> &availableScreens, const QRect &primaryAvailable);
 

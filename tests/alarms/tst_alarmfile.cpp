@@ -71,6 +71,8 @@ private Q_SLOTS:
     void sletAlarm_data();
     void sletAlarm();
     void sletAlarmStaysInTheAlarmFolders();
+    void firedCopyDeletesItselfNotTheOriginal();
+    void recordMadeInMemoryDeletesNothing();
     void oddFileIsUnreadable_data();
     void oddFileIsUnreadable();
 };
@@ -176,6 +178,7 @@ void TestAlarmFile::roundTrip()
     QCOMPARE(read->overskrift, readBack);
     QCOMPARE(read->tekstfilnavn, written.tekstfilnavn);
     QCOMPARE(read->filnavn, written.filnavn);
+    QCOMPARE(read->kilde, written.filnavn);
     QCOMPARE(read->aarS, aarS);
     QCOMPARE(read->maanedS, getStr(maaned));
     QCOMPARE(read->dagS, getStr(dag));
@@ -370,7 +373,8 @@ void TestAlarmFile::sletAlarm()
 
     QTemporaryDir tmp;
     const DataFolders folders(tmp.path(), "Anna");
-    const TAlarmRecord a = nyAlarm(folders, "2015", 12, 24, 18, 0, 1, 1, 1, "Jul");
+    TAlarmRecord a = nyAlarm(folders, "2015", 12, 24, 18, 0, 1, 1, 1, "Jul");
+    a.kilde = a.filnavn;
     const TAlarmRecord other = nyAlarm(folders, "2015", 12, 24, 18, 1, 1, 1, 1, "Jul");
     if (withDescription)
         QVERIFY(AlarmFile::skrivAlarmfil(a));
@@ -416,7 +420,7 @@ void TestAlarmFile::sletAlarmStaysInTheAlarmFolders()
     QVERIFY(putFile(linkTarget, "keep"));
     QVERIFY(QFile::link(linkTarget, folders.alarmTekster + linkName));
     TAlarmRecord linked = a;
-    linked.filnavn = folders.alarmDir + linkName;
+    linked.kilde = folders.alarmDir + linkName;
 
     AlarmFile::sletAlarm(*loaded, folders.alarmDir, folders.alarmTekster);
     AlarmFile::sletAlarm(linked, folders.alarmDir, folders.alarmTekster);
@@ -450,6 +454,42 @@ void TestAlarmFile::oddFileIsUnreadable()
              "reading the file blocked");
     QVERIFY(!loaded);
     QCOMPARE(error, QString("filen kan ikke læses"));
+}
+
+void TestAlarmFile::firedCopyDeletesItselfNotTheOriginal()
+{
+    // A file manager's copy of a description file keeps lines 10 and 11 of the
+    // original; firing the copy must take the copy's pair.
+    QTemporaryDir tmp;
+    const DataFolders folders(tmp.path(), "Anna");
+    const TAlarmRecord original = nyAlarm(folders, "2015", 12, 24, 18, 0, 1, 1, 1, "Jul");
+    QVERIFY(AlarmFile::skrivAlarmfil(original));
+    QVERIFY(putFile(original.tekstfilnavn, "{\\rtf1 Jul}"));
+    const QString copyName = "2015-12-24-18-00 (kopi).txt";
+    QVERIFY(QFile::copy(original.filnavn, folders.alarmDir + copyName));
+    QVERIFY(QFile::copy(original.tekstfilnavn, folders.alarmTekster + copyName));
+
+    const std::optional<TAlarmRecord> copy = AlarmFile::loadAlarm(folders.alarmDir + copyName);
+    QVERIFY(copy);
+    QCOMPARE(copy->filnavn, original.filnavn);
+    AlarmFile::sletAlarm(*copy, folders.alarmDir, folders.alarmTekster);
+
+    QVERIFY(!QFile::exists(folders.alarmDir + copyName));
+    QVERIFY(!QFile::exists(folders.alarmTekster + copyName));
+    QVERIFY(QFile::exists(original.filnavn));
+    QVERIFY(QFile::exists(original.tekstfilnavn));
+}
+
+void TestAlarmFile::recordMadeInMemoryDeletesNothing()
+{
+    QTemporaryDir tmp;
+    const DataFolders folders(tmp.path(), "Anna");
+    const TAlarmRecord a = nyAlarm(folders, "2015", 12, 24, 18, 0, 1, 1, 1, "Jul");
+    QVERIFY(AlarmFile::skrivAlarmfil(a));
+    QVERIFY(putFile(a.tekstfilnavn, "{\\rtf1 Jul}"));
+    AlarmFile::sletAlarm(a, folders.alarmDir, folders.alarmTekster);
+    QVERIFY(QFile::exists(a.filnavn));
+    QVERIFY(QFile::exists(a.tekstfilnavn));
 }
 
 QTEST_GUILESS_MAIN(TestAlarmFile)

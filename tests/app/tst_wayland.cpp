@@ -6,6 +6,8 @@
 #include "alarms/Talarmform.h"
 #include "app/Klokkeven.h"
 #include "app/Tmainform.h"
+#include "base/DataFolders.h"
+#include "base/TextListFile.h"
 #include "clock/TStopUr.h"
 #include "clock/TUr.h"
 #include "platform/Desktop.h"
@@ -45,6 +47,7 @@ class TestWayland : public QObject
 private Q_SLOTS:
     void theDesktopIsWayland();
     void aWholeSitting();
+    void theDesignFileKeepsItsPlace();
     void theRealProgramStartsAndEnds();
 };
 
@@ -132,6 +135,32 @@ void TestWayland::aWholeSitting()
     const QList<QByteArray> gemt = linjer(alarmOpt);
     QVERIFY(gemt.size() >= 4);
     QCOMPARE(gemt.mid(0, 4), (QList<QByteArray>{"70", "50", "320", "210"}));
+}
+
+void TestWayland::theDesignFileKeepsItsPlace()
+{
+    // The clock's design file stores a place too: the one from an earlier sitting
+    // under X11 stays, as the window option files keep theirs.
+    QTemporaryDir tmp;
+    FakePlatform platform;
+    RecordingMessages messages;
+    const DataFolders folders(tmp.path(), DataFolders::GetUserFromWindows(platform.userName));
+    const auto sitting = [&] {
+        Klokkeven program(tmp.path(), QString(), platform.services(), messages);
+        program.show();
+        QVERIFY(QTest::qWaitForWindowExposed(program.vinduer().mainform));
+        program.close();
+    };
+    sitting();
+    std::optional<QStringList> design = TextListFile::read(folders.filnavnOpt);
+    QVERIFY(design && design->size() == 23);
+    (*design)[15] = QStringLiteral("120");
+    (*design)[16] = QStringLiteral("80");
+    QVERIFY(TextListFile::write(folders.filnavnOpt, *design));
+    sitting();
+    design = TextListFile::read(folders.filnavnOpt);
+    QVERIFY(design && design->size() == 23);
+    QCOMPARE(design->mid(15, 2), (QStringList{"120", "80"}));
 }
 
 void TestWayland::theRealProgramStartsAndEnds()

@@ -158,15 +158,34 @@ void TestDataFolders::interruptedWritesLeaveNothingAfterTheNextStart()
         QVERIFY(putFile(folder + leftover, "half"));
         QVERIFY(putFile(folder + "design.txt", "whole"));
     }
+    // A calendar document and a structure's data file are written atomically too.
+    const QString dato = first.brugerKalenderMappe + "/2024/03 Marts/05 Tirsdag/";
+    const QString struktur = first.strukturDir + "/Klokkeven/";
+    for (const QString &folder : {dato, struktur}) {
+        QVERIFY(putFile(folder + "Noter.rtf.1234abcd.klokkeven-tmp", "half"));
+        QVERIFY(putFile(folder + "Noter.rtf", "whole"));
+    }
     // Only the folders the program writes in are cleaned.
     QVERIFY(putFile(first.brugerKalenderMappe + "/" + leftover, "the user's"));
+    QVERIFY(putFile(first.brugerKalenderMappe + "/2024/" + leftover, "the user's"));
+    // A link is not followed out of the data folder.
+    QTemporaryDir outside;
+    QVERIFY(QDir().mkpath(outside.path() + "/03 Marts/05 Tirsdag"));
+    QVERIFY(putFile(outside.path() + "/03 Marts/05 Tirsdag/" + leftover, "elsewhere"));
+    QVERIFY(QFile::link(outside.path(), first.brugerKalenderMappe + "/2025"));
 
     const DataFolders second(p, QStringLiteral("Anna"));
     for (const QString &folder : folders) {
         QVERIFY2(!QFile::exists(folder + leftover), qPrintable(folder));
         QCOMPARE(fileContents(folder + "design.txt"), QByteArray("whole"));
     }
+    for (const QString &folder : {dato, struktur}) {
+        QVERIFY2(!QFile::exists(folder + "Noter.rtf.1234abcd.klokkeven-tmp"), qPrintable(folder));
+        QCOMPARE(fileContents(folder + "Noter.rtf"), QByteArray("whole"));
+    }
     QVERIFY(QFile::exists(second.brugerKalenderMappe + "/" + leftover));
+    QVERIFY(QFile::exists(second.brugerKalenderMappe + "/2024/" + leftover));
+    QVERIFY(QFile::exists(outside.path() + "/03 Marts/05 Tirsdag/" + leftover));
 }
 
 QTEST_GUILESS_MAIN(TestDataFolders)

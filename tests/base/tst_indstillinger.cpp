@@ -48,6 +48,8 @@ private Q_SLOTS:
     void lineCountDecidesTheLastThree();
     void badLinesKeepTheirValues_data();
     void badLinesKeepTheirValues();
+    void numbersBeyondTheirRange_data();
+    void numbersBeyondTheirRange();
     void lowersTheNewAlarmSound_data();
     void lowersTheNewAlarmSound();
 
@@ -169,6 +171,30 @@ void TestIndstillinger::badLinesKeepTheirValues()
     // Whatever was read, what is written back is whole.
     QVERIFY(Indstillingsfil::gem(path(), i));
     QCOMPARE(TextListFile::read(path())->size(), 22);
+}
+
+void TestIndstillinger::numbersBeyondTheirRange_data()
+{
+    QTest::addColumn<int>("linje");
+    QTest::addColumn<QByteArray>("tal");
+    for (const char *tal : {"2147483647", "-1", "99999"}) {
+        for (const int linje : {3, 4, 5, 7, 9, 11, 13, 14, 15, 20, 21})
+            QTest::addRow("line %d = %s", linje, tal) << linje << QByteArray(tal);
+    }
+}
+
+void TestIndstillinger::numbersBeyondTheirRange()
+{
+    // Every number line keeps the value it replaces when the file's number lies
+    // outside what its control can show.
+    QFETCH(int, linje);
+    QFETCH(QByteArray, tal);
+    QStringList linjer = Indstillingsfil::linjer(andre());
+    linjer[linje - 1] = QString::fromLatin1(tal);
+    QVERIFY(TextListFile::write(path(), linjer));
+    Indstillinger i = andre();
+    QVERIFY(Indstillingsfil::hent(path(), i));
+    QCOMPARE(Indstillingsfil::linjer(i), Indstillingsfil::linjer(andre()));
 }
 
 void TestIndstillinger::lowersTheNewAlarmSound_data()

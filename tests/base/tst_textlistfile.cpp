@@ -65,6 +65,17 @@ void TestTextListFile::read_data()
         << QByteArray("\xFF\xFE\t\0A\0\xE6\0\r\0\n\0", 12) << QStringList{"\tAæ"};
     QTest::newRow("utf-16 big-endian with byte-order mark")
         << QByteArray("\xFE\xFF\0\xC5\0\r\0\n", 8) << QStringList{"Å"};
+    // Half a surrogate pair stands for one character; the lines around it stay lines.
+    const QString erstatning(QChar::ReplacementCharacter);
+    QTest::newRow("utf-16 with a lone high surrogate") << QByteArray("\xFF\xFE"
+                                                                     "a\0\r\0\n\0\x00\xD8"
+                                                                     "b\0\r\0\n\0c\0\r\0\n\0",
+                                                                     22)
+                                                       << QStringList{"a", erstatning + "b", "c"};
+    QTest::newRow("utf-16 with a lone low surrogate before the break")
+        << QByteArray("\xFE\xFF\0a\xDC\x00\0\r\0\n\0c", 12) << QStringList{"a" + erstatning, "c"};
+    QTest::newRow("utf-16 with a whole pair")
+        << QByteArray("\xFF\xFE\x3D\xD8\x00\xDE\r\0\n\0", 10) << QStringList{"\U0001F600"};
 }
 
 void TestTextListFile::read()

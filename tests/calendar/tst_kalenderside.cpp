@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -101,6 +102,8 @@ private Q_SLOTS:
     void aabnBeskadigetOgForStorFil();
     void sletTilPapirkurven();
     void papirkurvUdenForRaekkevidde();
+    void papirkurvDerNaegter_data();
+    void papirkurvDerNaegter();
     void nytMedUgemtTekst();
     void mangeDokumenter();
 
@@ -476,6 +479,47 @@ void TestKalenderSide::papirkurvUdenForRaekkevidde()
         QStringList{" Dokumentet kunne ikke flyttes til papirkurven. \r Det er ikke slettet. "});
     QCOMPARE(fileContents(s.mappe() + "/Noter.rtf"), "{\\rtf1 x}");
     QCOMPARE(s.side.dokuBox()->count(), 1);
+}
+
+void TestKalenderSide::papirkurvDerNaegter_data()
+{
+    QTest::addColumn<QString>("mappe");
+    QTest::newRow("info") << "info";
+    QTest::newRow("files") << "files";
+}
+
+void TestKalenderSide::papirkurvDerNaegter()
+{
+    // A trash folder that refuses new files, even to root: a link into sysfs.
+    QFETCH(QString, mappe);
+    if (!QFileInfo("/sys/kernel").isDir())
+        QSKIP("no /sys/kernel to stand in for a trash folder that refuses new files");
+    QTemporaryDir andetHjem;
+    const QString kurv = andetHjem.path() + "/share/Trash";
+    QVERIFY(QDir().mkpath(kurv + "/files"));
+    QVERIFY(QDir().mkpath(kurv + "/info"));
+    QVERIFY(QDir(kurv + "/" + mappe).removeRecursively());
+    QVERIFY(QFile::link("/sys/kernel", kurv + "/" + mappe));
+    const QByteArray gammelData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", (andetHjem.path() + "/share").toUtf8());
+    Side s;
+    s.side.NyMappeKnap()->click();
+    QVERIFY(putFile(s.mappe() + "/Noter.rtf", "{\\rtf1 x}"));
+    s.side.setMappe(false);
+    s.side.dokuBox()->setCurrentRow(0);
+    QElapsedTimer ur;
+    ur.start();
+    s.side.aSletRtf()->trigger();
+    const qint64 varighed = ur.elapsed();
+    qputenv("XDG_DATA_HOME", gammelData);
+    // Generous against a busy machine; a hang would never come back at all.
+    QVERIFY2(varighed < 5000, qPrintable(QString::number(varighed)));
+    QCOMPARE(
+        s.beskeder.informations,
+        QStringList{" Dokumentet kunne ikke flyttes til papirkurven. \r Det er ikke slettet. "});
+    QCOMPARE(fileContents(s.mappe() + "/Noter.rtf"), "{\\rtf1 x}");
+    if (mappe == "files")
+        QVERIFY(QDir(kurv + "/info").entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 void TestKalenderSide::nytMedUgemtTekst()

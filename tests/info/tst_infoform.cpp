@@ -1,3 +1,4 @@
+#include "OddFiles.h"
 #include "RecordingMessages.h"
 #include "TestFiles.h"
 #include "app/Klokkeven.h"
@@ -11,11 +12,14 @@
 
 #include <QAction>
 #include <QDirIterator>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -98,6 +102,10 @@ private Q_SLOTS:
     void resultRows_data();
     void resultRows();
     void oddPages();
+    void pageResources_data();
+    void pageResources();
+    void refusedPages_data();
+    void refusedPages();
     void optionsFile();
     void urlListCleansDuplicates();
     void urlListEmptying();
@@ -470,6 +478,94 @@ void TestInfoform::oddPages()
     QCOMPARE(v->infoform.Findis()->count(), 2);
 }
 
+void TestInfoform::pageResources_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("picture inside") << "inside" << true;
+    QTest::newRow("fifo") << "fifo" << false;
+    QTest::newRow("/dev/zero") << "device" << false;
+    QTest::newRow("300 MB") << "300mb" << false;
+    QTest::newRow("outside by ../") << "dotdot" << false;
+    QTest::newRow("outside by file:///") << "absolute" << false;
+    QTest::newRow("link leading outside") << "link" << false;
+}
+
+void TestInfoform::pageResources()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, loads);
+    QTemporaryDir udenfor;
+    const QString picture = KLOKKEVEN_SHARED_DIR "/Struktur/Klokkeven/Billeder/knude0.png";
+    const QString udenforBillede = udenfor.filePath("hemmelig.png");
+    QVERIFY(QFile::copy(picture, udenforBillede));
+    QString url = "res.png";
+    const QString sti = base() + "/tekstfiler/res.png";
+    if (kind == "inside") {
+        QVERIFY(QFile::copy(picture, sti));
+    } else if (kind == "fifo" || kind == "device") {
+        QVERIFY(OddFiles::make(kind, sti));
+    } else if (kind == "300mb") {
+        QFile stor(sti);
+        QVERIFY(stor.open(QIODevice::WriteOnly) && stor.resize(300LL * 1024 * 1024));
+    } else if (kind == "dotdot") {
+        url = QDir(base() + "/tekstfiler").relativeFilePath(udenforBillede);
+        QVERIFY(url.startsWith("../"));
+    } else if (kind == "absolute") {
+        url = QUrl::fromLocalFile(udenforBillede).toString();
+    } else {
+        QVERIFY(QFile::link(udenforBillede, sti));
+    }
+    side("A", "<p>Billedet: <img src=\"" + url.toUtf8() + "\" width=\"16\" height=\"16\"></p>");
+    auto v = vinduer();
+    QVariant billede;
+    QVERIFY(OddFiles::finishesUnaided(sti, [&] {
+        QVERIFY(v->infoform.goToInfo("A"));
+        const QUrl navn = v->infoform.Web()->source().resolved(QUrl(url));
+        billede = v->infoform.Web()->document()->resource(QTextDocument::ImageResource, navn);
+    }));
+    QCOMPARE(v->side(), "A.html");
+    QVERIFY(v->infoform.Web()->toPlainText().contains("Billedet"));
+    // A refused picture is left out: a transparent point stands in its place.
+    const QImage gotten = billede.value<QImage>();
+    QVERIFY(!gotten.isNull());
+    QCOMPARE(gotten.size() == QImage(picture).size(), loads);
+}
+
+void TestInfoform::refusedPages_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("fifo") << "fifo";
+    QTest::newRow("/dev/zero") << "device";
+    QTest::newRow("300 MB") << "300mb";
+    QTest::newRow("outside by ../ in data.txt") << "dotdot";
+}
+
+void TestInfoform::refusedPages()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir udenfor;
+    QString navn = "Mal";
+    const QString sti = base() + "/tekstfiler/Mal.html";
+    if (kind == "fifo" || kind == "device") {
+        QVERIFY(OddFiles::make(kind, sti));
+    } else if (kind == "300mb") {
+        QFile stor(sti);
+        QVERIFY(stor.open(QIODevice::WriteOnly) && stor.write("<p>Stor</p>") > 0 &&
+                stor.resize(300LL * 1024 * 1024));
+    } else {
+        QVERIFY(putFile(udenfor.filePath("Mal.html"), "<p>Hemmelig</p>"));
+        navn = QDir(base() + "/tekstfiler").relativeFilePath(udenfor.filePath("Mal"));
+    }
+    QVERIFY(putFile(base() + "/data.txt", "3Velkommen\r\n0" + navn.toUtf8() + "\r\n"));
+    auto v = vinduer();
+    QVERIFY(OddFiles::finishesUnaided(sti, [&] { QVERIFY(v->infoform.goToInfo("Kalender")); }));
+    const QString tekst = v->infoform.Web()->toPlainText();
+    QVERIFY2(tekst.startsWith("Siden ") && tekst.endsWith(" findes ikke."), qPrintable(tekst));
+    QVERIFY(!tekst.contains("Hemmelig"));
+    QVERIFY(!v->historik().join(' ').contains("Mal"));
+}
+
 void TestInfoform::optionsFile()
 {
     {
@@ -484,7 +580,11 @@ void TestInfoform::optionsFile()
              QByteArray("40\r\n30\r\n806\r\n560\r\n250\r\n"));
     QVERIFY(putFile(optDir() + "/information.txt", "40\r\n30\r\n806\r\n560\r\n320\r\n"));
     auto v = vinduer();
-    QCOMPARE(v->infoform.geometry(), QRect(30, 40, 806, 560));
+    // The window goes wholly onto the screen: on one narrower than 836 pixels
+    // it moves left as far as it must.
+    const QRect skaerm = QGuiApplication::primaryScreen()->availableGeometry();
+    const int x = qMax(skaerm.left(), qMin(30, skaerm.right() + 1 - qMin(806, skaerm.width())));
+    QCOMPARE(v->infoform.geometry(), QRect(x, 40, 806, 560));
     QCOMPARE(v->infoform.venstrePanelBredde(), 320);
     v->infoform.show();
     QVERIFY(QTest::qWaitForWindowExposed(&v->infoform));

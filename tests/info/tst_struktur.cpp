@@ -2,6 +2,9 @@
 #include "TestFiles.h"
 #include "info/TStruktur.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +20,8 @@ private Q_SLOTS:
     void encodings_data();
     void encodings();
     void missingDataFileIsWritten();
+    void unwritableDataFolderStillGivesThePages_data();
+    void unwritableDataFolderStillGivesThePages();
     void dataDigitIsThePicture();
     void shortOrFaultyDataLeavesNodesWithoutData();
     void lineTooDeepIsReported();
@@ -114,6 +119,44 @@ void TestStruktur::missingDataFileIsWritten()
         QVERIFY(!knude->icon(0).isNull());
     }
     QVERIFY(!s->Modified());
+    QVERIFY(m_messages.errors.isEmpty());
+}
+
+void TestStruktur::unwritableDataFolderStillGivesThePages_data()
+{
+    QTest::addColumn<QString>("hvordan");
+    QTest::newRow("immutable folder") << "chattr";
+    QTest::newRow("a file where the folder must be") << "fil";
+}
+
+void TestStruktur::unwritableDataFolderStillGivesThePages()
+{
+    // Read-only permissions do not stop root: the folder is made immutable, or a
+    // file stands where the data file's folder must be.
+    QFETCH(QString, hvordan);
+    QVERIFY(putFile(sti("struktur.txt"), "Velkommen\r\n\tNy alarm\r\n"));
+    const QString mappe = sti("data");
+    QString datafil = mappe + "/data.txt";
+    if (hvordan == "chattr") {
+        QVERIFY(QDir().mkpath(mappe));
+        if (QProcess::execute("chattr", {"+i", mappe}) != 0)
+            QSKIP("chattr +i is not possible here (file system or privileges)");
+    } else {
+        QVERIFY(putFile(mappe, "en fil"));
+    }
+    auto s = nyStruktur();
+    s->SetDatafile(datafil);
+    const bool hentet = s->HentStruktur();
+    if (hvordan == "chattr")
+        QProcess::execute("chattr", {"-i", mappe});
+    QVERIFY(hentet);
+    QVERIFY(!QFileInfo::exists(datafil));
+    const QList<QTreeWidgetItem *> knuder = s->knuderITraeorden();
+    QCOMPARE(knuder.size(), 2);
+    for (QTreeWidgetItem *knude : knuder) {
+        QCOMPARE(TStruktur::billede(knude), 0);
+        QCOMPARE(TStruktur::sideNavn(knude), knude->text(0));
+    }
     QVERIFY(m_messages.errors.isEmpty());
 }
 

@@ -29,7 +29,8 @@ const QString kVent =
 class Hjem
 {
 public:
-    explicit Hjem(bool medScript = true)
+    // hjem: the home's folder inside the temporary one.
+    explicit Hjem(bool medScript = true, const QString &hjem = QStringLiteral(".")) : m_hjem(hjem)
     {
         QDir().mkpath(optDir());
         QDir().mkpath(strukturDir());
@@ -39,8 +40,8 @@ public:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(tmp.filePath("config")));
     }
 
-    QString optDir() const { return tmp.filePath("Urmappe/Anna/Egenskaber"); }
-    QString strukturDir() const { return tmp.filePath("Urmappe/Struktur"); }
+    QString optDir() const { return tmp.filePath(m_hjem + "/Urmappe/Anna/Egenskaber"); }
+    QString strukturDir() const { return tmp.filePath(m_hjem + "/Urmappe/Struktur"); }
     QString script() const { return strukturDir() + "/createShortcut.sh"; }
     QString genvej() const { return optDir() + "/urProgram.desktop"; }
     QString autostart() const { return tmp.filePath("config/autostart"); }
@@ -60,6 +61,9 @@ public:
     QTemporaryDir tmp;
     SystemShell shell;
     RecordingMessages messages;
+
+private:
+    QString m_hjem;
 };
 
 class TestOpstartGenvej : public QObject
@@ -71,6 +75,7 @@ private Q_SLOTS:
     void startCaption_data();
     void startCaption();
     void installsThenRemovesThroughTheRealScript();
+    void homeWithQuotesInItsPath();
     void theScriptMakesAValidEntryThatStartsTheProgram();
     void scriptThatMakesNothingFailsAfterTenTicks_data();
     void scriptThatMakesNothingFailsAfterTenTicks();
@@ -87,7 +92,7 @@ void TestOpstartGenvej::parametre()
     QCOMPARE(
         OpstartGenvej::parametre(QStringLiteral("C:\\Prog\\x.exe"),
                                  QStringLiteral("C:\\Urmappe\\bruger\\Egenskaber\\urProgram.lnk")),
-        QStringLiteral("\"C:\\Prog\\x.exe\" \"C:\\Urmappe\\bruger\\Egenskaber\\urProgram.lnk\""));
+        (QStringList{"C:\\Prog\\x.exe", "C:\\Urmappe\\bruger\\Egenskaber\\urProgram.lnk"}));
 }
 
 void TestOpstartGenvej::startCaption_data()
@@ -140,6 +145,21 @@ void TestOpstartGenvej::installsThenRemovesThroughTheRealScript()
     QVERIFY(!QFileInfo::exists(h.installeret()));
     QVERIFY(QFileInfo::exists(h.genvej()));
     QVERIFY(h.messages.informations.isEmpty());
+}
+
+void TestOpstartGenvej::homeWithQuotesInItsPath()
+{
+    // Each path reaches the script as one argument, quotes and spaces and all.
+    Hjem h(true, QStringLiteral("hjem \"med\" citat"));
+    QVERIFY(h.optDir().contains(u'"'));
+    auto g = h.genvej_();
+    g->startProgDoButtonClick();
+    QTRY_COMPARE_WITH_TIMEOUT(h.messages.notices.size(), 2, 12000);
+    QCOMPARE(h.messages.notices.last(), kIndfoert);
+    QVERIFY(h.messages.informations.isEmpty());
+    QVERIFY(QFileInfo::exists(h.genvej()));
+    QCOMPARE(g->startProgFilename(), h.installeret());
+    QCOMPARE(fileContents(h.installeret()), fileContents(h.genvej()));
 }
 
 void TestOpstartGenvej::theScriptMakesAValidEntryThatStartsTheProgram()

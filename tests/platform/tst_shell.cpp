@@ -101,7 +101,7 @@ void TestShell::openReportsWhyNothingRan()
     QFETCH(QString, file);
     QFETCH(int, code);
     SystemShell shell;
-    QCOMPARE(shell.open(file, QStringLiteral("\"a\" \"b\"")), code);
+    QCOMPARE(shell.open(file, {"a", "b"}), code);
 }
 
 void TestShell::openRunsTheFileWithTheQuotedParameters()
@@ -111,8 +111,9 @@ void TestShell::openRunsTheFileWithTheQuotedParameters()
     QVERIFY(putScript(script, "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" \"$2\" > \"$2.tmp\"\n"
                               "mv \"$2.tmp\" \"$2\"\n"));
     SystemShell shell;
-    const QString program = QStringLiteral("/opt/mit program/klokkeven");
-    const int code = shell.open(script, "\"" + program + "\" \"" + out + "\"");
+    // Spaces, double quotes, a backslash and a dollar reach the script unchanged.
+    const QString program = QStringLiteral("/opt/mit \"program\" \\ $HOME/klokkeven");
+    const int code = shell.open(script, {program, out});
     QVERIFY2(code > kHoejesteFejlkode, qPrintable(QString::number(code)));
     // It ran on its own: the result comes when the script has written it.
     QTRY_VERIFY(QFileInfo::exists(out));

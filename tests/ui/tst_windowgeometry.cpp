@@ -42,8 +42,10 @@ void TestWindowGeometry::fitOnScreens_data()
         << QPoint(100, 50) << QSize(800, 600) << QRect(100, 50, 800, 600);
     QTest::newRow("on the second screen")
         << QPoint(2000, 100) << QSize(600, 400) << QRect(2000, 100, 600, 400);
-    QTest::newRow("partly off a screen stays")
-        << QPoint(-200, 900) << QSize(800, 600) << QRect(-200, 900, 800, 600);
+    QTest::newRow("partly off a screen comes wholly onto it")
+        << QPoint(-200, 900) << QSize(800, 600) << QRect(0, 440, 800, 600);
+    QTest::newRow("over the edge between two screens")
+        << QPoint(1700, 100) << QSize(800, 600) << QRect(1920, 100, 800, 600);
     QTest::newRow("off to the right")
         << QPoint(5000, 100) << QSize(800, 600) << QRect(1120, 100, 800, 600);
     QTest::newRow("off up and left")
@@ -52,10 +54,11 @@ void TestWindowGeometry::fitOnScreens_data()
         << QPoint(2500, 1100) << QSize(300, 200) << QRect(1620, 840, 300, 200);
     QTest::newRow("at the limits of int")
         << QPoint(INT_MIN, INT_MAX) << QSize(800, 600) << QRect(0, 440, 800, 600);
-    QTest::newRow("huge size") << QPoint(100, 50) << QSize(huge, huge)
-                               << QRect(100, 50, 1920, 1040);
+    QTest::newRow("huge size") << QPoint(100, 50) << QSize(huge, huge) << QRect(0, 0, 1920, 1040);
+    QTest::newRow("screen-sized, hanging off the corner")
+        << QPoint(300, 200) << QSize(1920, 1040) << QRect(0, 0, 1920, 1040);
     QTest::newRow("huge size on the second screen")
-        << QPoint(2000, 10) << QSize(huge, 500) << QRect(2000, 10, 1280, 500);
+        << QPoint(2000, 10) << QSize(huge, 500) << QRect(1920, 10, 1280, 500);
     QTest::newRow("huge place and size")
         << QPoint(huge, huge) << QSize(huge, huge) << QRect(0, 0, 1920, 1040);
     QTest::newRow("zero size") << QPoint(100, 50) << QSize(0, 0) << QRect(100, 50, 400, 300);
@@ -107,7 +110,7 @@ void TestWindowGeometry::restoreBringsAFileOntoTheScreen()
     QCOMPARE(extra, std::optional<QList<int>>(QList<int>{7}));
     QVERIFY(window.width() > 0 && window.width() <= available.width());
     QVERIFY(window.height() > 0 && window.height() <= available.height());
-    QVERIFY(available.intersects(QRect(window.pos(), window.size())));
+    QVERIFY(available.contains(QRect(window.pos(), window.size())));
 }
 
 void TestWindowGeometry::topLeftToStore_data()
