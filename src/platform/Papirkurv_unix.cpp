@@ -9,7 +9,6 @@ namespace Papirkurv {
 
 bool flyt(const QString &path)
 {
-#ifndef Q_OS_WIN
     // Without the trash folders Qt reports success and moves the file into a
     // folder "files" of the current folder: make them first, or give up.
     const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -17,7 +16,6 @@ bool flyt(const QString &path)
     if (!QDir().mkpath(trash + QStringLiteral("/files")) ||
         !QDir().mkpath(trash + QStringLiteral("/info")))
         return false;
-#endif
     QString iKurven;
     if (!QFile::moveToTrash(path, &iKurven))
         return false;
