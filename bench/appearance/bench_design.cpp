@@ -5,8 +5,8 @@
 
 #include "Maaling.h"
 #include "app/Klokkeven.h"
+#include "app/Tegenskabsform.h"
 #include "app/Tmainform.h"
-#include "appearance/Tegenskabsform.h"
 #include "appearance/UrDesigns.h"
 #include "clock/TUr.h"
 #include "dialogs/Messages.h"

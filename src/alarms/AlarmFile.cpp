@@ -1,7 +1,7 @@
 #include "alarms/AlarmFile.h"
 
-#include "app/AtomicFile.h"
-#include "app/TextListFile.h"
+#include "base/AtomicFile.h"
+#include "base/TextListFile.h"
 #include "richtext/RtfWriter.h"
 
 #include <QDirIterator>

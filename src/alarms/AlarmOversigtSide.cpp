@@ -2,11 +2,11 @@
 
 #include "alarms/DagensAlarmer.h"
 #include "alarms/NyAlarmSide.h"
-#include "app/DataFolders.h"
-#include "app/Hints.h"
-#include "app/SideLayout.h"
-#include "app/UrVindue.h"
+#include "base/DataFolders.h"
+#include "clock/UrVindue.h"
 #include "dialogs/Messages.h"
+#include "ui/Hints.h"
+#include "ui/SideLayout.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -2,19 +2,19 @@
 
 #include "alarms/CifferFelt.h"
 #include "alarms/DagensAlarmer.h"
-#include "alarms/LydListe.h"
 #include "alarms/Talarmform.h"
-#include "app/Handlingsknap.h"
-#include "app/Hints.h"
-#include "app/SideLayout.h"
-#include "app/UrVindue.h"
-#include "appearance/Indstillinger.h"
-#include "appearance/ListeRaekke.h"
+#include "base/Indstillinger.h"
+#include "base/LydListe.h"
 #include "clock/TStopUr.h"
 #include "clock/TUr.h"
+#include "clock/UrVindue.h"
 #include "dialogs/Messages.h"
 #include "platform/SoundPlayer.h"
 #include "richtext/RichTextEdit.h"
+#include "ui/Handlingsknap.h"
+#include "ui/Hints.h"
+#include "ui/ListeRaekke.h"
+#include "ui/SideLayout.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,17 +1,17 @@
 #include "alarms/NyAlarmSide.h"
 
 #include "alarms/CifferFelt.h"
-#include "alarms/LydListe.h"
 #include "alarms/NyAlarmTjek.h"
-#include "app/ActionIcons.h"
-#include "app/DataFolders.h"
-#include "app/Hints.h"
-#include "app/SideLayout.h"
-#include "app/UrVindue.h"
-#include "appearance/Indstillinger.h"
+#include "base/DataFolders.h"
+#include "base/Indstillinger.h"
+#include "base/LydListe.h"
+#include "clock/UrVindue.h"
 #include "dialogs/Messages.h"
 #include "platform/LocalTime.h"
 #include "richtext/RichTextEdit.h"
+#include "ui/ActionIcons.h"
+#include "ui/Hints.h"
+#include "ui/SideLayout.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

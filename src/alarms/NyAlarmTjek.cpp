@@ -1,7 +1,7 @@
 #include "alarms/NyAlarmTjek.h"
 
 #include "alarms/AlarmFile.h"
-#include "app/TextListFile.h"
+#include "base/TextListFile.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>

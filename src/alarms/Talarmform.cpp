@@ -1,9 +1,9 @@
 #include "alarms/Talarmform.h"
 
-#include "app/WindowGeometry.h"
 #include "dialogs/Messages.h"
 #include "platform/SoundPlayer.h"
 #include "richtext/RichTextEdit.h"
+#include "ui/WindowGeometry.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>

@@ -4,11 +4,10 @@
 #include "alarms/AlarmTjenester.h"
 #include "alarms/Talarmform.h"
 #include "app/CreationSteps.h"
-#include "app/Hints.h"
 #include "app/Installation.h"
+#include "app/Tegenskabsform.h"
 #include "app/Tmainform.h"
 #include "appearance/EgenskaberSide.h"
-#include "appearance/Tegenskabsform.h"
 #include "appearance/Tgemhentform.h"
 #include "appearance/UiStil.h"
 #include "calendar/KalenderSide.h"
@@ -22,6 +21,7 @@
 #include "info/Turlform.h"
 #include "launcher/OpstartGenvej.h"
 #include "platform/DataLocation.h"
+#include "ui/Hints.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -193,14 +193,14 @@ void Klokkeven::wireKalender()
     Ttekstform *tekstform = v.tekstform;
     if (!tekstform)
         return;
-    kalender->setTekstform(tekstform, egenskabsform->side6()->opstartValg());
+    kalender->setTekstform(tekstform, egenskabsform->opstartValg());
     // The very first start shows the welcome document instead of the date's.
     if (egenskabsform->firstOpstart())
         tekstform->setVelkomst(v.mainform->folders().ProgramDir + DataLocation::separator() +
                                QStringLiteral("Velkommen.rtf"));
     connect(v.mainform, &Tmainform::foersteVisning, tekstform,
             [egenskabsform, kalender, tekstform] {
-                if (!egenskabsform->side6()->opstartValg()->opstartCheck()->isChecked())
+                if (!egenskabsform->opstartValg()->opstartCheck()->isChecked())
                     return;
                 kalender->setMappe(false);
                 tekstform->show();

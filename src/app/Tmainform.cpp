@@ -2,9 +2,8 @@
 
 #include "alarms/AlarmFile.h"
 #include "alarms/Talarmform.h"
-#include "app/ActionIcons.h"
-#include "appearance/TColor.h"
 #include "appearance/UrDesigns.h"
+#include "base/TColor.h"
 #include "clock/Maske.h"
 #include "clock/TStopUr.h"
 #include "clock/TUr.h"
@@ -13,6 +12,7 @@
 #include "platform/LocalTime.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TaskbarButtons.h"
+#include "ui/ActionIcons.h"
 
 #include <QAction>
 #include <QCloseEvent>

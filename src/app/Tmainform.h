@@ -2,10 +2,10 @@
 
 #include "alarms/AlarmLock.h"
 #include "alarms/DagensAlarmer.h"
-#include "alarms/LydListe.h"
-#include "app/DataFolders.h"
-#include "app/UrVindue.h"
-#include "appearance/EgenskabsSide.h"
+#include "base/DataFolders.h"
+#include "base/EgenskabsSide.h"
+#include "base/LydListe.h"
+#include "clock/UrVindue.h"
 #include "platform/Platform.h"
 
 #include <QWidget>

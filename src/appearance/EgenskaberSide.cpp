@@ -1,8 +1,7 @@
 #include "appearance/EgenskaberSide.h"
 
-#include "app/Hints.h"
-#include "app/SideLayout.h"
-#include "calendar/OpstartValg.h"
+#include "ui/Hints.h"
+#include "ui/SideLayout.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -12,7 +11,7 @@
 #include <QVBoxLayout>
 #include <QtMath>
 
-EgenskaberSide::EgenskaberSide(QWidget *parent) : QWidget(parent)
+EgenskaberSide::EgenskaberSide(QWidget *kalenderValg, QWidget *parent) : QWidget(parent)
 {
     auto *raekke = new QHBoxLayout(this);
 
@@ -40,8 +39,8 @@ EgenskaberSide::EgenskaberSide(QWidget *parent) : QWidget(parent)
     midt->addWidget(m_designBox);
     midt->addStretch(1);
     midt->addWidget(fedLabel(QStringLiteral("Kalender"), this));
-    m_opstartValg = new OpstartValg(this);
-    midt->addWidget(m_opstartValg);
+    kalenderValg->setParent(this);
+    midt->addWidget(kalenderValg);
     midt->addStretch(2);
 
     QVBoxLayout *hoejre = kolonne(raekke);

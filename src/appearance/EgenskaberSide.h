@@ -3,23 +3,21 @@
 #include <QWidget>
 
 class QComboBox;
-class OpstartValg;
 class QPushButton;
 
 // The properties window's tab "Egenskaber", in three columns: the about
-// panel; the UI style and the calendar's start-up choice; the start-up
-// shortcut and "Gem startop egenskaber".
+// panel; the UI style and the calendar's start-up choice (kalenderValg,
+// which the calendar makes); the start-up shortcut and "Gem startop egenskaber".
 class EgenskaberSide : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit EgenskaberSide(QWidget *parent = nullptr);
+    explicit EgenskaberSide(QWidget *kalenderValg, QWidget *parent = nullptr);
 
     QPushButton *gemButton() const { return m_gemButton; }
     // The start-up shortcut's button; its caption tells the shortcut's state.
     QPushButton *startProgDoButton() const { return m_startProgDoButton; }
-    OpstartValg *opstartValg() const { return m_opstartValg; }
     // The UI style box under "Designs".
     QComboBox *designBox() const { return m_designBox; }
 
@@ -35,6 +33,5 @@ private:
 
     QPushButton *m_gemButton;
     QPushButton *m_startProgDoButton;
-    OpstartValg *m_opstartValg;
     QComboBox *m_designBox;
 };

@@ -1,7 +1,7 @@
 #include "appearance/FarveVaelger.h"
 
-#include "app/Hints.h"
-#include "appearance/FarveTekst.h"
+#include "base/FarveTekst.h"
+#include "ui/Hints.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "appearance/Tgemhentform.h"
 
-#include "app/Hints.h"
-#include "app/WindowGeometry.h"
-#include "appearance/ListeRaekke.h"
 #include "appearance/UrDesignfil.h"
 #include "dialogs/Messages.h"
+#include "ui/Hints.h"
+#include "ui/ListeRaekke.h"
+#include "ui/WindowGeometry.h"
 
 #include <QDir>
 #include <QFile>

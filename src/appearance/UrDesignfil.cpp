@@ -1,6 +1,6 @@
 #include "appearance/UrDesignfil.h"
 
-#include "app/TextListFile.h"
+#include "base/TextListFile.h"
 
 #include <QRegularExpression>
 

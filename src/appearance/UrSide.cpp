@@ -1,20 +1,20 @@
 #include "appearance/UrSide.h"
 
-#include "app/Handlingsknap.h"
-#include "app/Hints.h"
-#include "app/SideLayout.h"
-#include "app/UrVindue.h"
-#include "app/WindowGeometry.h"
-#include "appearance/FarveTekst.h"
 #include "appearance/FarveVaelger.h"
-#include "appearance/ListeRaekke.h"
 #include "appearance/OpNedFelt.h"
 #include "appearance/Tgemhentform.h"
 #include "appearance/UrDesignfil.h"
 #include "appearance/UrDesigns.h"
+#include "base/FarveTekst.h"
 #include "clock/TUr.h"
+#include "clock/UrVindue.h"
 #include "dialogs/Messages.h"
 #include "dialogs/TspmForm.h"
+#include "ui/Handlingsknap.h"
+#include "ui/Hints.h"
+#include "ui/ListeRaekke.h"
+#include "ui/SideLayout.h"
+#include "ui/WindowGeometry.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "appearance/TColor.h"
-#include "appearance/UrDesign.h"
+#include "base/TColor.h"
+#include "base/UrDesign.h"
 
 #include <QWidget>
 #include <array>

@@ -1,7 +1,5 @@
 #include "calendar/KalenderSide.h"
 
-#include "app/Hints.h"
-#include "appearance/ListeRaekke.h"
 #include "calendar/Kalender.h"
 #include "calendar/OpstartValg.h"
 #include "calendar/Ttekstform.h"
@@ -10,6 +8,8 @@
 #include "platform/Papirkurv.h"
 #include "richtext/FormatVaerktoej.h"
 #include "richtext/RichTextEdit.h"
+#include "ui/Hints.h"
+#include "ui/ListeRaekke.h"
 
 #include <QAction>
 #include <QCalendarWidget>

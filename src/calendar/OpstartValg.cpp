@@ -1,7 +1,7 @@
 #include "calendar/OpstartValg.h"
 
-#include "app/Hints.h"
-#include "appearance/Indstillinger.h"
+#include "base/Indstillinger.h"
+#include "ui/Hints.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

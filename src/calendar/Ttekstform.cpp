@@ -1,8 +1,8 @@
 #include "calendar/Ttekstform.h"
 
-#include "app/WindowGeometry.h"
 #include "richtext/RichTextEdit.h"
 #include "richtext/RtfUnits.h"
+#include "ui/WindowGeometry.h"
 
 #include <QAction>
 #include <QFileInfo>

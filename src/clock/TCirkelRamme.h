@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appearance/TColor.h"
+#include "base/TColor.h"
 #include "clock/Tegning.h"
 
 #include <QPixmap>

@@ -2,11 +2,6 @@
 
 #include <cmath>
 
-int RundAf(double vaerdi)
-{
-    return static_cast<int>(std::nearbyint(vaerdi));
-}
-
 double TCirkelVinkel::radianer() const
 {
     // The doubled angle is a 32-bit product that wraps; only then does it become a float.

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
+#include "base/RundAf.h"
 
-// Rounds to the nearest integer, halves to the even neighbour (the default
-// floating-point rounding mode), as every pixel value of the clock is rounded.
-int RundAf(double vaerdi);
+#include <QtGlobal>
 
 // A point on a circle: centre, radius and an angle counted in units of
 // CirkelGrader per turn. Unit 0 points right and angles grow counter-clockwise

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/TUrType.h"
 #include "clock/TRammeFelt.h"
 
 #include <QDateTime>
@@ -7,12 +8,6 @@
 
 class LocalTime;
 
-enum TUrType
-{
-    utNormal,
-    utStop,
-    utAlarm
-};
 enum TMellemrum
 {
     mrSemikolon,

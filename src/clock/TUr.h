@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appearance/UrDesign.h"
+#include "base/UrDesign.h"
 #include "clock/TUrSkive.h"
 
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "dialogs/MessageBoxMessages.h"
 
-#include "app/WindowGeometry.h"
+#include "ui/WindowGeometry.h"
 
 #include <QMessageBox>
 

@@ -1,7 +1,7 @@
 #include "dialogs/TspmForm.h"
 
-#include "app/WindowGeometry.h"
 #include "dialogs/DialogSymbol.h"
+#include "ui/WindowGeometry.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

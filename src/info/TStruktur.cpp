@@ -1,6 +1,6 @@
 #include "info/TStruktur.h"
 
-#include "app/TextListFile.h"
+#include "base/TextListFile.h"
 #include "dialogs/Messages.h"
 #include "info/Strukturfil.h"
 

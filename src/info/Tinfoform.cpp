@@ -1,8 +1,5 @@
 #include "info/Tinfoform.h"
 
-#include "app/EgneGenveje.h"
-#include "app/Hints.h"
-#include "app/WindowGeometry.h"
 #include "dialogs/Messages.h"
 #include "info/FundRaekke.h"
 #include "info/Historik.h"
@@ -11,6 +8,9 @@
 #include "info/TStruktur.h"
 #include "info/Turlform.h"
 #include "platform/DataLocation.h"
+#include "ui/EgneGenveje.h"
+#include "ui/Hints.h"
+#include "ui/WindowGeometry.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "info/Turlform.h"
 
-#include "app/Hints.h"
-#include "app/WindowGeometry.h"
-#include "app/WindowOptionFile.h"
+#include "base/WindowOptionFile.h"
 #include "info/Historik.h"
+#include "ui/Hints.h"
+#include "ui/WindowGeometry.h"
 
 #include <QAction>
 #include <QCloseEvent>

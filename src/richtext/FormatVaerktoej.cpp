@@ -1,11 +1,11 @@
 #include "richtext/FormatVaerktoej.h"
 
-#include "app/EgneGenveje.h"
-#include "app/Hints.h"
-#include "appearance/Indstillinger.h"
+#include "base/Indstillinger.h"
 #include "richtext/FarveGitter.h"
 #include "richtext/RichTextEdit.h"
 #include "richtext/TFontSizeComboBox.h"
+#include "ui/EgneGenveje.h"
+#include "ui/Hints.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -3,8 +3,8 @@
 #include "RtfReader.h"
 #include "RtfUnits.h"
 #include "RtfWriter.h"
-#include "app/AtomicFile.h"
-#include "app/TextListFile.h"
+#include "base/AtomicFile.h"
+#include "base/TextListFile.h"
 #include "platform/RegularFile.h"
 
 #include <QTextBlock>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appearance/TColor.h"
+#include "base/TColor.h"
 
 #include <QTextDocument>
 #include <QTextEdit>

@@ -1,8 +1,8 @@
 #include "OddFiles.h"
 #include "TestFiles.h"
 #include "alarms/AlarmFile.h"
-#include "app/DataFolders.h"
-#include "app/TextListFile.h"
+#include "base/DataFolders.h"
+#include "base/TextListFile.h"
 
 #include <QDir>
 #include <QFile>

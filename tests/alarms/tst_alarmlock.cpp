@@ -1,6 +1,6 @@
 #include "TestFiles.h"
 #include "alarms/AlarmLock.h"
-#include "app/DataFolders.h"
+#include "base/DataFolders.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

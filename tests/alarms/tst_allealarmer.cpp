@@ -1,6 +1,6 @@
 #include "TestFiles.h"
 #include "alarms/AlleAlarmer.h"
-#include "app/DataFolders.h"
+#include "base/DataFolders.h"
 
 #include <QDir>
 #include <QFile>

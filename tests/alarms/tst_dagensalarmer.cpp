@@ -1,6 +1,6 @@
 #include "OddFiles.h"
 #include "alarms/DagensAlarmer.h"
-#include "app/DataFolders.h"
+#include "base/DataFolders.h"
 #include "platform/fake/FakePlatform.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "RecordingMessages.h"
 #include "TestFiles.h"
 #include "app/Klokkeven.h"
-#include "app/TextListFile.h"
+#include "app/Tegenskabsform.h"
 #include "appearance/EgenskaberSide.h"
-#include "appearance/Tegenskabsform.h"
+#include "base/TextListFile.h"
 #include "launcher/OpstartGenvej.h"
 #include "platform/fake/FakePlatform.h"
 

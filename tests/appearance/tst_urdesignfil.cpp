@@ -1,6 +1,6 @@
 #include "TestFiles.h"
-#include "app/TextListFile.h"
 #include "appearance/UrDesignfil.h"
+#include "base/TextListFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,6 +1,5 @@
 #include "RecordingMessages.h"
 #include "TestFiles.h"
-#include "app/Hints.h"
 #include "app/Klokkeven.h"
 #include "app/Tmainform.h"
 #include "info/Historik.h"
@@ -8,6 +7,7 @@
 #include "info/Tinfoform.h"
 #include "info/Turlform.h"
 #include "platform/fake/FakePlatform.h"
+#include "ui/Hints.h"
 
 #include <QAction>
 #include <QDirIterator>

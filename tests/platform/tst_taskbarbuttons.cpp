@@ -1,5 +1,5 @@
-#include "app/ActionIcons.h"
 #include "platform/TaskbarButtons.h"
+#include "ui/ActionIcons.h"
 
 #include <QAction>
 #include <QPointer>

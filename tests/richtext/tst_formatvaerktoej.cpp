@@ -1,4 +1,4 @@
-#include "appearance/Indstillinger.h"
+#include "base/Indstillinger.h"
 #include "richtext/FarveGitter.h"
 #include "richtext/FontStoerrelser.h"
 #include "richtext/FormatVaerktoej.h"

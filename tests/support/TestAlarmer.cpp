@@ -2,7 +2,7 @@
 
 #include "TestFiles.h"
 #include "alarms/AlarmFile.h"
-#include "app/DataFolders.h"
+#include "base/DataFolders.h"
 
 #include <QTest>
 

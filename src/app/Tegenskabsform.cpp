@@ -1,0 +1,275 @@
+#include "app/Tegenskabsform.h"
+
+#include "alarms/AlarmOversigtSide.h"
+#include "alarms/NedtaellingSide.h"
+#include "alarms/NyAlarmSide.h"
+#include "appearance/EgenskaberSide.h"
+#include "appearance/UiStil.h"
+#include "appearance/UrSide.h"
+#include "base/LydListe.h"
+#include "calendar/KalenderSide.h"
+#include "calendar/OpstartValg.h"
+#include "clock/UrVindue.h"
+#include "launcher/OpstartGenvej.h"
+#include "richtext/FormatVaerktoej.h"
+#include "ui/Hints.h"
+#include "ui/WindowGeometry.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
+                               const LydListe &lydListe, SoundPlayer &soundPlayer, Hints &hints,
+                               const AlarmTjenester &alarmTjenester,
+                               const QString &brugerKalenderMappe)
+    : m_filnavnDesign(filnavnDesign), m_urVindue(urVindue), m_lydListe(lydListe),
+      m_soundPlayer(soundPlayer)
+{
+    setWindowTitle(QStringLiteral("Klokkeven"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
+    QFont windowFont(QStringLiteral("Tahoma"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+    setFixedSize(665, 419);
+
+    m_egenskabsBog = new QTabWidget(this);
+    m_egenskabsBog->setAccessibleName(QStringLiteral("Egenskaber"));
+    m_side1 = new UrSide(urVindue);
+    m_side2 = new NedtaellingSide(urVindue, lydListe, soundPlayer, alarmTjenester);
+    m_side4 = new NyAlarmSide(urVindue, lydListe, soundPlayer, alarmTjenester);
+    m_side3 = new AlarmOversigtSide(urVindue, *m_side4, alarmTjenester);
+    m_side5 = new KalenderSide(brugerKalenderMappe, alarmTjenester.localTime,
+                               alarmTjenester.messages, m_indstillinger);
+    m_opstartValg = new OpstartValg;
+    m_side6 = new EgenskaberSide(m_opstartValg);
+    m_egenskabsBog->addTab(m_side1, QStringLiteral("Ur"));
+    m_egenskabsBog->addTab(m_side2, QStringLiteral("Nedtællingsalarm"));
+    m_egenskabsBog->addTab(m_side3, QStringLiteral("Alarmer"));
+    m_egenskabsBog->addTab(m_side4, QStringLiteral("Ny alarm"));
+    m_egenskabsBog->addTab(m_side5, QStringLiteral("Kalender"));
+    m_egenskabsBog->addTab(m_side6, QStringLiteral("Egenskaber"));
+    m_infoBar = new QStatusBar(this);
+    m_infoBar->setAccessibleName(QStringLiteral("Statuslinje"));
+    m_infoBar->setFixedHeight(19);
+    m_infoBar->setSizeGripEnabled(false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_egenskabsBog);
+    layout->addWidget(m_infoBar);
+
+    connect(m_egenskabsBog, &QTabWidget::currentChanged, this, &Tegenskabsform::egenskabsBogChange);
+    connect(m_side6, &EgenskaberSide::gemOensket, this, &Tegenskabsform::optGem);
+    connect(m_side1->suStartKnap(), &QPushButton::clicked, m_side2,
+            &NedtaellingSide::suStartKnapClick);
+    connect(m_side1->suStopKnap(), &QPushButton::clicked, m_side2,
+            &NedtaellingSide::suStopKnapClick);
+    connect(m_side3, &AlarmOversigtSide::redigeres, this,
+            [this] { m_egenskabsBog->setCurrentIndex(int(EgenskabsSide::NyAlarm)); });
+    // The alarm editor's formatting tools; their style shortcuts work from every tab.
+    m_alarmVaerktoej = new FormatVaerktoej(m_side4->alarmMemoNy(), m_indstillinger,
+                                           FormatVaerktoej::alarmValg(), m_side4->vaerktoejPlads());
+    m_side4->vaerktoejPlads()->layout()->addWidget(m_alarmVaerktoej);
+    m_alarmVaerktoej->genvejeI(this);
+    connect(m_side5, &KalenderSide::statusTekst, this, &Tegenskabsform::HintInfoShow);
+    connect(m_side5, &KalenderSide::lukOensket, this, &QWidget::close);
+    connect(m_side5->vaerktoej(), &FormatVaerktoej::infoOensket, this,
+            [this] { m_urVindue.info(QStringLiteral("Kalender")); });
+    connect(m_opstartValg, &OpstartValg::previewOensket, this, &Tegenskabsform::previewKnapClick);
+    connect(m_side6->designBox(), &QComboBox::activated, this, &Tegenskabsform::designBoxChange);
+
+    FormCreate(hints);
+}
+
+void Tegenskabsform::FormCreate(Hints &hints)
+{
+    m_opstart = true;
+    connect(&hints, &Hints::hint, this, &Tegenskabsform::HintInfo);
+    loadLydfiler();
+    m_side1->loadUrDesigns();
+    optHent();
+    setLydstyrke(m_side2->lydBar()->value());
+    loadDesign();
+    newDesign();
+    vaerktoejOpsaet();
+}
+
+void Tegenskabsform::vaerktoejOpsaet()
+{
+    m_alarmVaerktoej->opsaet();
+    m_side5->vaerktoej()->opsaet();
+}
+
+void Tegenskabsform::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_opstart)
+        FormShow();
+}
+
+void Tegenskabsform::FormShow()
+{
+    m_opstart = false;
+    m_urVindue.SetTransparent(true);
+    m_side5->FormShow();
+    m_side6->gemButton()->setEnabled(false);
+}
+
+void Tegenskabsform::setOpstartGenvej(const OpstartStier &stier, Shell &shell, Messages &messages,
+                                      std::function<void(const QString &)> infoVindue)
+{
+    m_opstartGenvej = new OpstartGenvej(stier, shell, messages, std::move(infoVindue),
+                                        m_indstillinger.startProgFilename, this);
+    QPushButton *knap = m_side6->startProgDoButton();
+    connect(knap, &QPushButton::clicked, m_opstartGenvej, &OpstartGenvej::startProgDoButtonClick);
+    connect(m_opstartGenvej, &OpstartGenvej::caption, knap, &QPushButton::setText);
+    connect(m_opstartGenvej, &OpstartGenvej::trykket, m_side6->gemButton(),
+            [this] { m_side6->gemButton()->setEnabled(true); });
+}
+
+void Tegenskabsform::visSide(std::optional<EgenskabsSide> side)
+{
+    if (side)
+        m_egenskabsBog->setCurrentIndex(int(*side));
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tegenskabsform::loadLydfiler()
+{
+    // The main window read the sound folder when it was created.
+    const QStringList navne = m_lydListe.navne();
+    m_side2->visLyde(navne);
+    m_side4->visLyde(navne);
+}
+
+void Tegenskabsform::playAlarm(int aIndex, int aAntal, bool test)
+{
+    m_lydListe.playAlarm(m_soundPlayer, aIndex, aAntal, test);
+}
+
+void Tegenskabsform::setLydstyrke(int styrke)
+{
+    m_side2->setLydstyrke(styrke);
+}
+
+bool Tegenskabsform::optGem()
+{
+    m_side2->gemIndstillinger(m_indstillinger);
+    m_side4->gemIndstillinger(m_indstillinger);
+    m_opstartValg->gemIndstillinger(m_indstillinger);
+    m_indstillinger.side = EgenskabsSide(m_egenskabsBog->currentIndex());
+    const QRect ramme = frameGeometry();
+    const std::optional<QPoint> foer =
+        m_indstillinger.vindue ? std::optional(m_indstillinger.vindue->topLeft()) : std::nullopt;
+    m_indstillinger.vindue = QRect(WindowGeometry::topLeftToStore(*this, foer), ramme.size());
+    if (m_opstartGenvej)
+        m_indstillinger.startProgFilename = m_opstartGenvej->startProgFilename();
+    return Indstillingsfil::gem(m_filnavnDesign, m_indstillinger);
+}
+
+void Tegenskabsform::optHent()
+{
+    // Without a file the values the window was built with stay.
+    m_firstOpstart = !Indstillingsfil::hent(m_filnavnDesign, m_indstillinger);
+    {
+        // The stored tab is no visit of the page: the calendar lists at the first showing.
+        const QSignalBlocker blocker(m_egenskabsBog);
+        m_egenskabsBog->setCurrentIndex(int(m_indstillinger.side));
+    }
+    m_side2->hentIndstillinger(m_indstillinger);
+    m_side4->hentIndstillinger(m_indstillinger);
+    m_side6->startProgDoButton()->setText(
+        OpstartGenvej::startCaption(m_indstillinger.startProgFilename));
+    m_opstartValg->hentIndstillinger(m_indstillinger);
+    if (m_indstillinger.vindue)
+        WindowGeometry::place(*this, m_indstillinger.vindue->topLeft(),
+                              m_indstillinger.vindue->size());
+    else
+        WindowGeometry::centreOnScreen(*this);
+}
+
+void Tegenskabsform::setDesignfiler(const QString &filnavnOpt, const QString &filnavnLook,
+                                    Messages &messages, Tgemhentform *gemhentform,
+                                    TspmForm *spmForm)
+{
+    m_side1->setDesignfiler(filnavnOpt, filnavnLook, messages, gemhentform, spmForm);
+}
+
+void Tegenskabsform::preDef(int index)
+{
+    m_side1->preDef(index);
+}
+
+void Tegenskabsform::vaelgPreDef(int index)
+{
+    m_side1->vaelgPreDef(index);
+}
+
+bool Tegenskabsform::gemUrDesign(const QString &path) const
+{
+    return m_side1->gemUrDesign(path);
+}
+
+void Tegenskabsform::hentUrDesign(const QString &path)
+{
+    m_side1->hentUrDesign(path);
+}
+
+void Tegenskabsform::genskabUrDesign()
+{
+    m_side1->genskabUrDesign();
+}
+
+void Tegenskabsform::loadDesign()
+{
+    QComboBox *box = m_side6->designBox();
+    box->clear();
+    box->addItems(UiStil::navne());
+    box->setCurrentIndex(box->findText(UiStil::fundet(designName())));
+}
+
+void Tegenskabsform::newDesign()
+{
+    QComboBox *box = m_side6->designBox();
+    const QString valgt = box->currentIndex() >= 0 ? box->currentText() : QString();
+    if (valgt.compare(m_indstillinger.designName, Qt::CaseInsensitive) != 0)
+        m_indstillinger.designName = valgt;
+    // A name the style manager does not offer leaves the style in force.
+    UiStil::anvend(m_indstillinger.designName);
+}
+
+void Tegenskabsform::designBoxChange()
+{
+    newDesign();
+}
+
+void Tegenskabsform::HintInfo(const QString &hint)
+{
+    HintInfoShow(hint);
+}
+
+void Tegenskabsform::HintInfoShow(const QString &tekst)
+{
+    m_infoBar->showMessage(tekst);
+}
+
+void Tegenskabsform::egenskabsBogChange(int index)
+{
+    if (index == int(EgenskabsSide::Kalender))
+        m_side5->setMappe(true);
+    else
+        m_infoBar->clearMessage();
+}
+
+void Tegenskabsform::previewKnapClick()
+{
+    m_side5->loadTekst();
+    m_side5->visTekstform();
+}

@@ -1,0 +1,8 @@
+#include "base/RundAf.h"
+
+#include <cmath>
+
+int RundAf(double vaerdi)
+{
+    return static_cast<int>(std::nearbyint(vaerdi));
+}
