@@ -139,7 +139,7 @@ for file in Velkommen.rtf Struktur/createShortcut.vbs Alarmlydfiler/DingDong.wav
     [ -f "$urmappe/$file" ] || fail "C:\\Urmappe\\$file is missing"
 done
 quit_program "$main" first
-for file in egenskaber.txt look.txt design.txt alarmform.txt; do
+for file in egenskaber.txt design.txt alarmform.txt tekstform.txt information.txt urlboks.txt; do
     [ -f "$urmappe/$user/Egenskaber/$file" ] || fail "Ctrl+Q wrote no $file"
 done
 
