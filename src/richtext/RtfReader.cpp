@@ -2,6 +2,7 @@
 
 #include "RtfUnits.h"
 #include "base/Windows1252.h"
+#include "platform/CodePage.h"
 
 #include <QHash>
 #include <QImage>
@@ -1118,6 +1119,8 @@ QString Reader::decode(int codepage, QByteArrayView bytes)
     // cannot convert (its Windows build has no ICU) go through our own table.
     if (codepage == 1252)
         return Windows1252::decode(bytes);
+    if (const std::optional<QString> text = CodePage::decode(codepage, bytes))
+        return *text;
     auto &slot = m_decoders[codepage];
     if (!slot)
         slot = std::make_unique<QStringDecoder>(codecName(codepage).constData());
@@ -1301,10 +1304,8 @@ QString plainTextFromBytes(const QByteArray &bytes)
         view = view.sliced(3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(view);
-    if (utf8.hasError()) {
-        QStringDecoder ansi("windows-1252");
-        text = ansi.decode(view);
-    }
+    if (utf8.hasError())
+        text = Windows1252::decode(view);
     // Windows and old Mac line ends become paragraph breaks; other control
     // characters are not text.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
