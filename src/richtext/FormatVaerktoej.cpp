@@ -1,11 +1,11 @@
 #include "richtext/FormatVaerktoej.h"
 
-#include "base/Indstillinger.h"
 #include "richtext/FarveGitter.h"
 #include "richtext/RichTextEdit.h"
 #include "richtext/TFontSizeComboBox.h"
 #include "ui/EgneGenveje.h"
 #include "ui/Hints.h"
+#include "ui/Knap.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -57,15 +57,6 @@ QIcon linjer(Qt::Alignment placering)
     return QIcon(pixmap);
 }
 
-QToolButton *knap(const QString &caption, const QString &hint, QWidget *parent)
-{
-    auto *b = new QToolButton(parent);
-    b->setText(caption);
-    b->setAccessibleName(caption);
-    setHint(b, hint);
-    return b;
-}
-
 } // namespace
 
 FormatVaerktoej::Valg FormatVaerktoej::alarmValg()
@@ -92,9 +83,10 @@ FormatVaerktoej::Valg FormatVaerktoej::kalenderValg()
             true};
 }
 
-FormatVaerktoej::FormatVaerktoej(RichTextEdit *editor, Indstillinger &indstillinger,
-                                 const Valg &valg, QWidget *parent)
-    : QWidget(parent), m_editor(editor), m_indstillinger(indstillinger), m_valg(valg)
+FormatVaerktoej::FormatVaerktoej(RichTextEdit *editor, const Valg &valg, QWidget *parent)
+    : QWidget(parent), m_editor(editor), m_valg(valg),
+      m_standardFont(Indstillinger().*valg.fontNavn),
+      m_standardStoerrelse(Indstillinger().*valg.fontStoerrelse)
 {
     m_FontName = new QComboBox(this);
     m_FontName->setAccessibleName(QStringLiteral("Font"));
@@ -107,13 +99,13 @@ FormatVaerktoej::FormatVaerktoej(RichTextEdit *editor, Indstillinger &indstillin
     knapper->setSpacing(2);
     for (int i = 0; i < int(kSizeKnapper.size()); ++i) {
         const QString tal = QString::number(kSizeKnapper[i]);
-        QToolButton *b = knap(tal, QStringLiteral("Fontstørrelse ") + tal, this);
+        QToolButton *b = nyKnap<QToolButton>(tal, QStringLiteral("Fontstørrelse ") + tal, this);
         connect(b, &QToolButton::clicked, this, [this, i] { SetSize(kSizeKnapper[i]); });
         m_sizeKnapper.append(b);
         knapper->addWidget(b, 0, i);
     }
     for (int i = 0; i < int(kFontKnapper.size()); ++i) {
-        QToolButton *b = knap(kFontKnapper[i], kFontKnapper[i], this);
+        QToolButton *b = nyKnap<QToolButton>(kFontKnapper[i], kFontKnapper[i], this);
         b->setFont(QFont(kFontKnapper[i]));
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         connect(b, &QToolButton::clicked, this, [this, i] { setFontName(kFontKnapper[i]); });
@@ -139,8 +131,8 @@ FormatVaerktoej::FormatVaerktoej(RichTextEdit *editor, Indstillinger &indstillin
         b->setAccessibleName(a->text());
         stilRaekke->addWidget(b);
     }
-    m_sbGemFont =
-        knap(QStringLiteral("Gem"), QStringLiteral("Gem fontnavn og størrelse som standard"), this);
+    m_sbGemFont = nyKnap<QToolButton>(
+        QStringLiteral("Gem"), QStringLiteral("Gem fontnavn og størrelse som standard"), this);
     stilRaekke->addWidget(m_sbGemFont);
     stilRaekke->addStretch(1);
     connect(m_sbGemFont, &QToolButton::clicked, this, &FormatVaerktoej::sbGemFontClick);
@@ -290,10 +282,22 @@ void FormatVaerktoej::byggKommandoer()
             [this](const QPoint &pos) { m_popupMenu->popup(m_editor->mapToGlobal(pos)); });
 }
 
+void FormatVaerktoej::hentIndstillinger(const Indstillinger &indstillinger)
+{
+    m_standardFont = indstillinger.*m_valg.fontNavn;
+    m_standardStoerrelse = indstillinger.*m_valg.fontStoerrelse;
+}
+
+void FormatVaerktoej::gemIndstillinger(Indstillinger &indstillinger) const
+{
+    indstillinger.*m_valg.fontNavn = m_standardFont;
+    indstillinger.*m_valg.fontStoerrelse = m_standardStoerrelse;
+}
+
 void FormatVaerktoej::opsaet()
 {
-    const QString navn = m_indstillinger.*m_valg.fontNavn;
-    const int stoerrelse = m_indstillinger.*m_valg.fontStoerrelse;
+    const QString navn = m_standardFont;
+    const int stoerrelse = m_standardStoerrelse;
     FontFelter(navn);
     FontFelterSize(navn, stoerrelse);
     m_OldFontname.clear();
@@ -401,7 +405,7 @@ void FormatVaerktoej::aOverskriftExecute()
 {
     if (m_editor->plainTextMode())
         return;
-    SetSize(m_indstillinger.*m_valg.fontStoerrelse + 2);
+    SetSize(m_standardStoerrelse + 2);
     m_editor->setSelColor(FarveGitter::kFarver[FarveGitter::kBlaa]);
     m_ColorGrid->setForegroundIndex(FarveGitter::kBlaa);
 }
@@ -410,7 +414,7 @@ void FormatVaerktoej::aTekstExecute()
 {
     if (m_editor->plainTextMode())
         return;
-    SetSize(m_indstillinger.*m_valg.fontStoerrelse);
+    SetSize(m_standardStoerrelse);
     m_editor->setSelColor(FarveGitter::kFarver[FarveGitter::kSort]);
     m_ColorGrid->setForegroundIndex(FarveGitter::kSort);
 }
@@ -430,8 +434,9 @@ void FormatVaerktoej::sbGemFontClick()
     // Without a font and a size shown there is nothing to keep.
     if (m_FontName->currentIndex() < 0 || m_SizBox->currentIndex() < 0)
         return;
-    m_indstillinger.*m_valg.fontNavn = m_FontName->currentText();
-    m_indstillinger.*m_valg.fontStoerrelse = m_SizBox->currentText().toInt();
+    m_standardFont = m_FontName->currentText();
+    m_standardStoerrelse = m_SizBox->currentText().toInt();
+    Q_EMIT standardFontAendret(m_standardFont, m_standardStoerrelse);
 }
 
 void FormatVaerktoej::XYinfo()
