@@ -3,7 +3,8 @@
 ; It installs the program for all users into Program Files, makes a Start menu
 ; entry and registers its uninstaller. The uninstaller removes what was
 ; installed and nothing else: the users' data in C:\Urmappe stays.
-Unicode true
+; A 64-bit installer for a 64-bit program; it runs where the program runs.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
