@@ -2,9 +2,9 @@
 
 #include "alarms/AlarmFile.h"
 #include "base/TextListFile.h"
+#include "base/Windows1252.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace {
 
@@ -107,9 +107,9 @@ QStringList overskrivSpoergsmaal(const TAlarmRecord &alarm)
 
 bool kanGemmesAnsi(const QString &tekst)
 {
-    QStringDecoder decoder("windows-1252");
-    const QString tilbage = decoder.decode(TextListFile::toWindows1252(tekst));
-    return !decoder.hasError() && tilbage == tekst;
+    bool tabsfri = false;
+    Windows1252::encode(tekst, &tabsfri);
+    return tabsfri;
 }
 
 } // namespace NyAlarmTjek

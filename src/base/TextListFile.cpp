@@ -1,28 +1,16 @@
 #include "base/TextListFile.h"
 
 #include "base/AtomicFile.h"
+#include "base/Windows1252.h"
 #include "platform/RegularFile.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace TextListFile {
 
 QByteArray toWindows1252(const QString &text)
 {
-    QStringEncoder encode("windows-1252");
-    QByteArray bytes = encode(text);
-    if (!encode.hasError())
-        return bytes;
-    bytes.clear();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        QStringEncoder one("windows-1252");
-        const QByteArray encoded = one(QStringView(text).mid(i, length));
-        bytes += one.hasError() ? QByteArray("?") : encoded;
-        i += length - 1;
-    }
-    return bytes;
+    return Windows1252::encode(text);
 }
 
 std::optional<QStringList> read(const QString &path)
@@ -34,8 +22,8 @@ std::optional<QStringList> read(const QString &path)
     // A file saved by hand in a Unicode form says so with its byte-order mark,
     // which the decoder then drops.
     const auto unicode = QStringConverter::encodingForData(*bytes);
-    QStringDecoder decode = unicode ? QStringDecoder(*unicode) : QStringDecoder("windows-1252");
-    QString text = decode(*bytes);
+    QString text =
+        unicode ? QString(QStringDecoder(*unicode)(*bytes)) : Windows1252::decode(*bytes);
     if (text.isEmpty())
         return QStringList();
 

@@ -49,10 +49,10 @@ int SystemShell::open(const QString &file, const QStringList &parameters)
 
 QString SystemShell::startupFolder() const
 {
-    // The user's Startup folder wherever the profile lies.
+    // The user's Startup folder wherever the profile lies, made when it is missing.
     PWSTR folder = nullptr;
     QString path;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Startup, 0, nullptr, &folder)))
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Startup, KF_FLAG_CREATE, nullptr, &folder)))
         path = QString::fromWCharArray(folder);
     CoTaskMemFree(folder);
     return path;

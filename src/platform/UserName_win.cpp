@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <lmcons.h>
+
 std::optional<QString> SystemUserName::loginName() const
 {
-    wchar_t buffer[255];
-    DWORD length = 255;
+    wchar_t buffer[UNLEN + 1];
+    DWORD length = UNLEN + 1;
     if (!GetUserNameW(buffer, &length) || length == 0)
         return std::nullopt;
     // The length returned counts the terminating zero.

@@ -1,6 +1,7 @@
 #include "platform/WaveSoundPlayer.h"
 
 #include "platform/WaveFile.h"
+#include "platform/WaveSamples.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
@@ -9,8 +10,6 @@
 #include <QTimer>
 #include <QtDebug>
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -71,44 +70,6 @@ private:
     qint64 m_position = 0;
 };
 
-// The platform's default sound, for an alarm whose file is gone: two short beeps.
-WaveAudio alertSound()
-{
-    WaveAudio audio;
-    audio.sampleRate = 22050;
-    audio.channels = 1;
-    const int beep = audio.sampleRate * 12 / 100;
-    const int pause = audio.sampleRate * 8 / 100;
-    const int fade = audio.sampleRate / 200;
-    for (int n = 0; n < 2; ++n) {
-        for (int i = 0; i < beep; ++i) {
-            const double envelope = std::min({1.0, double(i) / fade, double(beep - i) / fade});
-            const double t = double(i) / audio.sampleRate;
-            audio.samples.append(float(0.5 * envelope * std::sin(2 * std::numbers::pi * 880 * t)));
-        }
-        audio.samples.append(QList<float>(pause, 0.0f));
-    }
-    return audio;
-}
-
-// More than two channels are mixed down to mono; every output takes mono and stereo.
-WaveAudio playableChannels(const WaveAudio &audio)
-{
-    if (audio.channels <= 2)
-        return audio;
-    WaveAudio mono;
-    mono.sampleRate = audio.sampleRate;
-    mono.channels = 1;
-    mono.samples.resize(audio.frames());
-    for (qsizetype f = 0; f < audio.frames(); ++f) {
-        float sum = 0;
-        for (int c = 0; c < audio.channels; ++c)
-            sum += audio.samples[f * audio.channels + c];
-        mono.samples[f] = sum / float(audio.channels);
-    }
-    return mono;
-}
-
 QByteArray encode(const QList<float> &samples, QAudioFormat::SampleFormat format)
 {
     QByteArray bytes;
@@ -118,11 +79,7 @@ QByteArray encode(const QList<float> &samples, QAudioFormat::SampleFormat format
                     bytes.data());
         return bytes;
     }
-    bytes.resize(samples.size() * qsizetype(sizeof(qint16)));
-    auto *target = reinterpret_cast<qint16 *>(bytes.data());
-    for (qsizetype i = 0; i < samples.size(); ++i)
-        target[i] = qint16(std::lround(std::clamp(samples[i] * 32767.0f, -32768.0f, 32767.0f)));
-    return bytes;
+    return WaveSamples::toInt16(samples);
 }
 
 } // namespace
@@ -155,9 +112,9 @@ void WaveSoundPlayer::play(const QString &path, int times, bool defaultOnFailure
             finishLater();
             return;
         }
-        audio = alertSound();
+        audio = WaveSamples::alertSound();
     }
-    start(playableChannels(*audio), times);
+    start(WaveSamples::playableChannels(*audio), times);
 }
 
 void WaveSoundPlayer::start(const WaveAudio &audio, int times)

@@ -1,6 +1,8 @@
 #include "RtfReader.h"
 
 #include "RtfUnits.h"
+#include "base/Windows1252.h"
+#include "platform/CodePage.h"
 
 #include <QHash>
 #include <QImage>
@@ -476,7 +478,7 @@ private:
     QTextCharFormat charFormat(const CharState &ch);
     const FontInfo *fontInfo(int number) const;
     int currentCodepage() const;
-    QStringDecoder &decoder(int codepage);
+    QString decode(int codepage, QByteArrayView bytes);
 
     QTextDocument &m_document;
     QTextCursor m_cursor;
@@ -1030,10 +1032,9 @@ void Reader::text(const char *s, qsizetype n)
                 continue;
             }
             FontInfo &font = m_fonts[m_fontNumber];
-            QStringDecoder &dec = decoder(font.codepage ? font.codepage : m_ansiCodepage);
-            font.name = QString(dec.decode(m_fontName)).trimmed();
+            font.name =
+                decode(font.codepage ? font.codepage : m_ansiCodepage, m_fontName).trimmed();
             m_formats.clear();
-            dec.resetState();
             m_fontName.clear();
         }
         break;
@@ -1112,15 +1113,22 @@ int Reader::currentCodepage() const
     return m_ansiCodepage;
 }
 
-QStringDecoder &Reader::decoder(int codepage)
+QString Reader::decode(int codepage, QByteArrayView bytes)
 {
+    // Windows-1252, by far the most common, and every code page that the toolkit
+    // cannot convert (its Windows build has no ICU) go through our own table.
+    if (codepage == 1252)
+        return Windows1252::decode(bytes);
+    if (const std::optional<QString> text = CodePage::decode(codepage, bytes))
+        return *text;
     auto &slot = m_decoders[codepage];
-    if (!slot) {
+    if (!slot)
         slot = std::make_unique<QStringDecoder>(codecName(codepage).constData());
-        if (!slot->isValid())
-            slot = std::make_unique<QStringDecoder>("windows-1252");
-    }
-    return *slot;
+    if (!slot->isValid())
+        return Windows1252::decode(bytes);
+    QString text = slot->decode(bytes);
+    slot->resetState();
+    return text;
 }
 
 void Reader::appendBytes(const char *s, qsizetype n)
@@ -1153,9 +1161,7 @@ void Reader::decodePending()
 {
     if (m_pendingBytes.isEmpty())
         return;
-    QStringDecoder &dec = decoder(m_pendingCodepage);
-    m_run += dec.decode(m_pendingBytes);
-    dec.resetState();
+    m_run += decode(m_pendingCodepage, m_pendingBytes);
     m_pendingBytes.clear();
 }
 
@@ -1298,10 +1304,8 @@ QString plainTextFromBytes(const QByteArray &bytes)
         view = view.sliced(3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(view);
-    if (utf8.hasError()) {
-        QStringDecoder ansi("windows-1252");
-        text = ansi.decode(view);
-    }
+    if (utf8.hasError())
+        text = Windows1252::decode(view);
     // Windows and old Mac line ends become paragraph breaks; other control
     // characters are not text.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');

@@ -1,12 +1,12 @@
 #include "RtfWriter.h"
 
 #include "RtfUnits.h"
+#include "base/Windows1252.h"
 
 #include <QBuffer>
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
-#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
@@ -19,12 +19,9 @@ const QHash<char16_t, uchar> &ansiBytes()
 {
     static const QHash<char16_t, uchar> table = [] {
         QHash<char16_t, uchar> t;
-        QStringDecoder decoder("windows-1252");
         for (int b = 0x80; b <= 0xFF; ++b) {
             const char c = char(b);
-            const QString s = decoder.decode(QByteArrayView(&c, 1));
-            if (s.size() == 1 && s.at(0) != QChar::ReplacementCharacter)
-                t.insert(s.at(0).unicode(), uchar(b));
+            t.insert(Windows1252::decode(QByteArrayView(&c, 1)).at(0).unicode(), uchar(b));
         }
         return t;
     }();

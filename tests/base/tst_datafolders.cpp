@@ -1,12 +1,23 @@
 #include "DiskSnapshot.h"
 #include "TestFiles.h"
 #include "base/DataFolders.h"
+#include "platform/DataLocation.h"
 #include "platform/fake/FakePlatform.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// A path as the data folders store it: with this platform's separator.
+QString stored(QString path)
+{
+    return path.replace(u'/', DataLocation::separator());
+}
+
+} // namespace
 
 class TestDataFolders : public QObject
 {
@@ -50,16 +61,16 @@ void TestDataFolders::pathsForAnna()
 
     QCOMPARE(f.Brugernavn, QStringLiteral("Anna"));
     QCOMPARE(f.ProgramDir, p);
-    QCOMPARE(f.strukturDir, p + "/Struktur");
-    QCOMPARE(f.optDir, p + "/Anna/Egenskaber");
-    QCOMPARE(f.brugerKalenderMappe, p + "/Anna/Kalender");
-    QCOMPARE(f.alarmDir, p + "/Anna/Alarmer/");
-    QCOMPARE(f.alarmTekster, p + "/Anna/Alarmtekster/");
-    QCOMPARE(f.GemHentDir, p + "/Anna/Egenskaber/GemHent/");
-    QCOMPARE(f.filnavnOpt, p + "/Anna/Egenskaber/egenskaber.txt");
-    QCOMPARE(f.filnavnLook, p + "/Anna/Egenskaber/look.txt");
-    QCOMPARE(f.filnavnDesign, p + "/Anna/Egenskaber/design.txt");
-    QCOMPARE(f.LydDir, p + "/Alarmlydfiler");
+    QCOMPARE(f.strukturDir, p + stored("/Struktur"));
+    QCOMPARE(f.optDir, p + stored("/Anna/Egenskaber"));
+    QCOMPARE(f.brugerKalenderMappe, p + stored("/Anna/Kalender"));
+    QCOMPARE(f.alarmDir, p + stored("/Anna/Alarmer/"));
+    QCOMPARE(f.alarmTekster, p + stored("/Anna/Alarmtekster/"));
+    QCOMPARE(f.GemHentDir, p + stored("/Anna/Egenskaber/GemHent/"));
+    QCOMPARE(f.filnavnOpt, p + stored("/Anna/Egenskaber/egenskaber.txt"));
+    QCOMPARE(f.filnavnLook, p + stored("/Anna/Egenskaber/look.txt"));
+    QCOMPARE(f.filnavnDesign, p + stored("/Anna/Egenskaber/design.txt"));
+    QCOMPARE(f.LydDir, p + stored("/Alarmlydfiler"));
 
     for (const char *folder : {"Anna", "Anna/Kalender", "Anna/Alarmer", "Anna/Alarmtekster",
                                "Anna/Egenskaber", "Anna/Egenskaber/GemHent"})
@@ -75,12 +86,12 @@ void TestDataFolders::pathsWithoutUserName()
     const QString p = tmp.path();
     const DataFolders f(p, QString());
 
-    QCOMPARE(f.optDir, p + "/Egenskaber");
-    QCOMPARE(f.alarmDir, p + "/Alarmer/");
-    QCOMPARE(f.alarmTekster, p + "/Alarmtekster/");
-    QCOMPARE(f.brugerKalenderMappe, p + "/Kalender");
-    QCOMPARE(f.GemHentDir, p + "/Egenskaber/GemHent/");
-    QCOMPARE(f.filnavnDesign, p + "/Egenskaber/design.txt");
+    QCOMPARE(f.optDir, p + stored("/Egenskaber"));
+    QCOMPARE(f.alarmDir, p + stored("/Alarmer/"));
+    QCOMPARE(f.alarmTekster, p + stored("/Alarmtekster/"));
+    QCOMPARE(f.brugerKalenderMappe, p + stored("/Kalender"));
+    QCOMPARE(f.GemHentDir, p + stored("/Egenskaber/GemHent/"));
+    QCOMPARE(f.filnavnDesign, p + stored("/Egenskaber/design.txt"));
     QCOMPARE(QDir(p).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList({"Alarmer", "Alarmtekster", "Egenskaber", "Kalender"}));
 }
@@ -125,7 +136,7 @@ void TestDataFolders::folderThatCannotBeCreatedIsPassedOver()
     inTheWay.close();
 
     const DataFolders f(tmp.path(), QStringLiteral("Anna"));
-    QCOMPARE(f.brugerKalenderMappe, tmp.path() + "/Anna/Kalender");
+    QCOMPARE(f.brugerKalenderMappe, tmp.path() + stored("/Anna/Kalender"));
     QVERIFY(QFileInfo(f.brugerKalenderMappe).isFile());
     QVERIFY(inTheWay.open(QIODevice::ReadOnly));
     QCOMPARE(inTheWay.readAll(), QByteArray("mine"));

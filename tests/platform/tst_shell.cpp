@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 #include "platform/Shell.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 
 namespace {
 
+#ifndef Q_OS_WIN
 bool putScript(const QString &path, const QByteArray &body, bool executable = true)
 {
     if (!putFile(path, body))
@@ -18,6 +20,7 @@ bool putScript(const QString &path, const QByteArray &body, bool executable = tr
         permissions |= QFile::ExeOwner;
     return QFile::setPermissions(path, permissions);
 }
+#endif
 
 } // namespace
 
@@ -31,10 +34,15 @@ private Q_SLOTS:
     void openReportsWhyNothingRan_data();
     void openReportsWhyNothingRan();
     void openRunsTheFileWithTheQuotedParameters();
+#ifdef Q_OS_WIN
+    void startupFolderIsTheUsersStartupFolder();
+    void shortcutScriptMakesTheShortcut();
+#else
     void startupFolderIsTheXdgAutostartFolder();
     void startupFolderUnderHomeWithoutAnAbsoluteXdgConfigHome_data();
     void startupFolderUnderHomeWithoutAnAbsoluteXdgConfigHome();
     void startupFolderThatCannotBeMadeIsEmpty();
+#endif
 
 private:
     QTemporaryDir m_tmp;
@@ -77,6 +85,72 @@ void TestShell::errorInfo()
     QCOMPARE(ErrorInfo(code), QStringLiteral("Fejlinformation:\r") + message);
 }
 
+#ifdef Q_OS_WIN
+void TestShell::openReportsWhyNothingRan_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("code");
+    const QString dir = QDir::toNativeSeparators(m_tmp.path());
+    QVERIFY(putFile(m_tmp.filePath("data.klokkeven-ukendt"), "ingen kender mig"));
+    QTest::newRow("missing file") << dir + "\\createShortcut.vbs" << ShellFejl::kFilIkkeFundet;
+    QTest::newRow("no associated program")
+        << dir + "\\data.klokkeven-ukendt" << ShellFejl::kIngenAssociation;
+}
+
+void TestShell::openReportsWhyNothingRan()
+{
+    QFETCH(QString, file);
+    QFETCH(int, code);
+    SystemShell shell;
+    QCOMPARE(shell.open(file, QStringLiteral("\"a\" \"b\"")), code);
+}
+
+void TestShell::openRunsTheFileWithTheQuotedParameters()
+{
+    const QString script = QDir::toNativeSeparators(m_tmp.filePath("skriv args.cmd"));
+    const QString out = QDir::toNativeSeparators(m_tmp.filePath("args ud.txt"));
+    // %~1 is the first parameter without its quotes.
+    QVERIFY(putFile(script, "@echo off\r\n"
+                            "echo %~1>\"%~2.tmp\"\r\n"
+                            "move /y \"%~2.tmp\" \"%~2\" >nul\r\n"));
+    SystemShell shell;
+    const QString program = QStringLiteral("C:\\Program Files\\Klokkeven\\klokkeven.exe");
+    const int code = shell.open(script, "\"" + program + "\" \"" + out + "\"");
+    QVERIFY2(code > kHoejesteFejlkode, qPrintable(QString::number(code)));
+    // It ran on its own: the result comes when the script has written it.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(out), 30000);
+    QCOMPARE(QString::fromLocal8Bit(fileContents(out)).trimmed(), program);
+}
+
+void TestShell::startupFolderIsTheUsersStartupFolder()
+{
+    SystemShell shell;
+    const QString folder = shell.startupFolder();
+    QVERIFY(!folder.isEmpty());
+    QVERIFY(QFileInfo(folder).isDir());
+    // Windows itself writes "Startup", Wine "StartUp"; the file system ignores case.
+    QVERIFY2(
+        folder.endsWith(QStringLiteral("\\Start Menu\\Programs\\Startup"), Qt::CaseInsensitive),
+        qPrintable(folder));
+}
+
+void TestShell::shortcutScriptMakesTheShortcut()
+{
+    // The script the installation ships, run the way the program runs it.
+    const QString script =
+        QDir::toNativeSeparators(QStringLiteral(KLOKKEVEN_STRUKTUR_DIR "/createShortcut.vbs"));
+    QVERIFY(QFileInfo::exists(script));
+    const QString program = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+    const QString link = QDir::toNativeSeparators(m_tmp.filePath("urProgram.lnk"));
+    SystemShell shell;
+    const int code = shell.open(script, "\"" + program + "\" \"" + link + "\"");
+    QVERIFY2(code > kHoejesteFejlkode, qPrintable(ErrorInfo(code)));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(link).size() > 0, 30000);
+    // A shell link starts with its header size and the link class's identifier.
+    const QByteArray bytes = fileContents(link);
+    QVERIFY(bytes.startsWith(QByteArray("\x4c\x00\x00\x00\x01\x14\x02\x00", 8)));
+}
+#else
 void TestShell::openReportsWhyNothingRan_data()
 {
     QTest::addColumn<QString>("file");
@@ -164,6 +238,7 @@ void TestShell::startupFolderThatCannotBeMadeIsEmpty()
     SystemShell shell;
     QCOMPARE(shell.startupFolder(), QString());
 }
+#endif
 
 QTEST_GUILESS_MAIN(TestShell)
 #include "tst_shell.moc"

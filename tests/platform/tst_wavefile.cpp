@@ -371,9 +371,11 @@ void TestWaveFile::loadsFromDisk()
 void TestWaveFile::oddFileIsRefused_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("fifo") << "fifo";
-    QTest::newRow("folder") << "folder";
-    QTest::newRow("device") << "device";
+    // The odd files this platform has; "huge" stays below the decoder's own limit.
+    for (const QString &kind : OddFiles::kinds()) {
+        if (kind != u"huge")
+            QTest::newRow(qPrintable(kind)) << kind;
+    }
     QTest::newRow("over the limit") << "over the limit";
 }
 
