@@ -4,8 +4,8 @@
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libxcb1-dev)
-run_pkgs=(qt6-qpa-plugins qt6-wayland gstreamer1.0-plugins-good gstreamer1.0-pulseaudio fonts-liberation fonts-dejavu-core)
-test_pkgs=(pulseaudio pulseaudio-utils xvfb xauth faketime weston desktop-file-utils appstream-util)
+run_pkgs=(qt6-qpa-plugins qt6-translations-l10n qt6-wayland gstreamer1.0-plugins-good gstreamer1.0-pulseaudio fonts-liberation fonts-dejavu-core)
+test_pkgs=(pulseaudio pulseaudio-utils xvfb xauth faketime weston desktop-file-utils appstream-util appstream lintian dpkg-dev)
 
 wanted=()
 for need in "$@"; do
