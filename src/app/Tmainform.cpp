@@ -239,6 +239,10 @@ void Tmainform::buildTrayIcon()
     m_TrayIcon->setToolTip(QStringLiteral("Klokkeven med alarmer"));
     // The tray's menu offers what the taskbar buttons offer on Windows.
     auto *trayMenu = new QMenu(this);
+    QAction *visUret = trayMenu->addAction(QStringLiteral("Vis uret"));
+    connect(visUret, &QAction::triggered, this, &Tmainform::TrayIconClick);
+    trayMenu->setDefaultAction(visUret);
+    trayMenu->addSeparator();
     trayMenu->addActions({h.aEgenskaber, h.aForm, h.aUr, h.aLuk});
     m_TrayIcon->setContextMenu(trayMenu);
     connect(m_TrayIcon, &QSystemTrayIcon::activated, this,
@@ -451,6 +455,8 @@ void Tmainform::info(const QString &side)
 void Tmainform::ApplicationEventsMinimize()
 {
     Q_EMIT minimeres();
+    // A window the window manager has iconified still reports its place.
+    m_placeringFoerBakken = geometry();
 
     // Without a tray the window minimises as any window does, so it can
     // always be brought back from the taskbar.
@@ -468,6 +474,10 @@ void Tmainform::TrayIconClick()
 {
     m_TrayIcon->hide();
     setWindowState(windowState() & ~Qt::WindowMinimized);
+    // Set in code, the place counts as the user's own: the window manager
+    // keeps it instead of placing the window anew.
+    if (m_placeringFoerBakken.isValid())
+        setGeometry(m_placeringFoerBakken);
     show();
     raise();
     activateWindow();

@@ -154,6 +154,9 @@ private:
     TUr *m_Ur;
     TStopUr *m_StopUr;
     QMenu *m_PopupMenu;
+    // Where the window stood when it went to the tray: a window that is
+    // shown again is otherwise placed anew by the window manager.
+    QRect m_placeringFoerBakken;
     QSystemTrayIcon *m_TrayIcon;
     QTimer *m_alarmTimer;
     UrHandlinger m_handlinger;
