@@ -8,6 +8,7 @@
 class CifferFelt;
 class LydListe;
 class QButtonGroup;
+class QKeyEvent;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -60,6 +61,10 @@ public:
 
     void hentIndstillinger(const Indstillinger &indstillinger);
     void gemIndstillinger(Indstillinger &indstillinger) const;
+
+protected:
+    // Enter in one of the page's fields saves the alarm, as "Gem" does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     AlarmType valgtType() const;

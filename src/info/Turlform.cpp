@@ -3,6 +3,7 @@
 #include "base/WindowOptionFile.h"
 #include "info/Historik.h"
 #include "ui/Hints.h"
+#include "ui/LukMedEscape.h"
 #include "ui/WindowGeometry.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@ Turlform::Turlform(const QString &optfilnavn, Hints &hints, const QWidget *midte
     : optfilnavn(optfilnavn), m_historik(std::make_unique<Historik>()), m_hints(hints),
       m_midte(midte)
 {
+    lukMedEscape(this);
     setWindowTitle(QStringLiteral("Urlboks"));
     setWindowFlags(Qt::Window);
     QFont font(QStringLiteral("Tahoma"));
