@@ -465,8 +465,10 @@ void Tmainform::ApplicationEventsMinimize()
             showMinimized();
         return;
     }
+    // Only hidden, not also minimised: on X11 a minimised state set on a
+    // hidden window goes to the window manager as a request to iconify it,
+    // which can meet the window again when the tray icon shows it.
     hide();
-    setWindowState(windowState() | Qt::WindowMinimized);
     m_TrayIcon->show();
 }
 
