@@ -52,7 +52,9 @@ QString tegnetFamilie(const QString &navn)
     if (navn.isEmpty() || QFontDatabase::hasFamily(navn))
         return navn;
     indsaetStedfortraedere();
-    return QFontInfo(QFont(navn)).family();
+    // Qt adds the foundry ("Z003 [urw]") where the family name alone does not
+    // name one font; the font box lists the family by its name.
+    return QFontInfo(QFont(navn)).family().section(QStringLiteral(" ["), 0, 0);
 }
 
 } // namespace Skrifter
