@@ -52,9 +52,12 @@ QString tegnetFamilie(const QString &navn)
     if (navn.isEmpty() || QFontDatabase::hasFamily(navn))
         return navn;
     indsaetStedfortraedere();
-    // Qt adds the foundry ("Z003 [urw]") where the family name alone does not
-    // name one font; the font box lists the family by its name.
-    return QFontInfo(QFont(navn)).family().section(QStringLiteral(" ["), 0, 0);
+    // Qt adds the foundry ("Z003 [urw]") where two foundries have a family of
+    // the same name; the name is given as the font list spells it.
+    const QString tegnet = QFontInfo(QFont(navn)).family();
+    if (QFontDatabase::families().contains(tegnet))
+        return tegnet;
+    return tegnet.section(QStringLiteral(" ["), 0, 0);
 }
 
 } // namespace Skrifter

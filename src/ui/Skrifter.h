@@ -25,8 +25,9 @@ const std::vector<Stedfortraeder> &tabel();
 // installed. Once per process; later calls do nothing.
 void indsaetStedfortraedere();
 
-// The family drawn for a named family: the family itself where installed,
-// else what the font matching picks for it.
+// The family drawn for a named family, as the list of installed families
+// spells it: the family itself where installed, else what the font matching
+// picks for it.
 QString tegnetFamilie(const QString &navn);
 
 } // namespace Skrifter

@@ -50,9 +50,11 @@ void TestSkrifter::aMissingFontIsDrawnInItsStandIn()
     if (QFontDatabase::hasFamily(navn))
         QSKIP("the font is installed here and is drawn as itself");
     QVERIFY2(QFontDatabase::hasFamily(tegnet), qPrintable(tegnet + " is not installed"));
-    QCOMPARE(Skrifter::tegnetFamilie(navn), tegnet);
+    // The font box lists the face by this name (with its foundry where Qt adds one).
+    QVERIFY(QFontDatabase::families().contains(Skrifter::tegnetFamilie(navn)));
+    QCOMPARE(Skrifter::tegnetFamilie(navn).section(" [", 0, 0), tegnet);
     // Qt's font matching draws the same: what the font box shows is what is drawn.
-    QCOMPARE(QFontInfo(QFont(navn)).family().section(" [", 0, 0), tegnet);
+    QCOMPARE(QFontInfo(QFont(navn)).family(), Skrifter::tegnetFamilie(navn));
     // The font keeps its name.
     QCOMPARE(QFont(navn).family(), navn);
 }
