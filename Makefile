@@ -9,7 +9,10 @@ JOBS ?= $(shell nproc)
 
 .PHONY: run test build deps test-deps windows clean
 
-run: build
+# Only the program and its shared data: the test suite is built by make test.
+run: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLOKKEVEN_WERROR=ON
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target klokkeven
 	scripts/run.sh $(BUILD_DIR)
 
 test: test-deps

@@ -5,8 +5,8 @@
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libxcb1-dev)
-run_pkgs=(qt6-qpa-plugins qt6-wayland gstreamer1.0-plugins-good gstreamer1.0-pulseaudio fonts-liberation fonts-dejavu-core)
-test_pkgs=(dbus pulseaudio pulseaudio-utils xvfb xauth faketime weston desktop-file-utils appstream-util)
+run_pkgs=(qt6-qpa-plugins qt6-translations-l10n qt6-wayland gstreamer1.0-plugins-good gstreamer1.0-pulseaudio fonts-liberation fonts-dejavu-core)
+test_pkgs=(dbus pulseaudio pulseaudio-utils xvfb xauth faketime weston desktop-file-utils appstream-util appstream lintian dpkg-dev)
 # The Windows build: the posix-thread mingw-w64 compilers (Qt needs them), the
 # host's Qt tools (moc, rcc, uic) and NSIS for the installer.
 windows_pkgs=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools nsis

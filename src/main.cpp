@@ -3,6 +3,7 @@
 #include "platform/DataLocation.h"
 #include "platform/SystemPlatform.h"
 #include "platform/TerminationSignals.h"
+#include "ui/Programidentitet.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -48,7 +49,8 @@ int main(int argc, char *argv[])
                      kHjaelp);
         return 2;
     }
-    application.setApplicationName(QStringLiteral("Klokkeven"));
+    Programidentitet::saet();
+    Programidentitet::indlaesQtsDanskeTekster(application);
     // The program ends when the main window closes, not when the last window
     // does: the tray icon and hidden windows live on until then.
     application.setQuitOnLastWindowClosed(false);

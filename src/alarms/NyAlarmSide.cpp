@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -327,4 +328,18 @@ void NyAlarmSide::gemIndstillinger(Indstillinger &indstillinger) const
     indstillinger.alarmLydIndex = m_alarmLydIndex;
     indstillinger.alarmLydGentagelse = m_alarmLydGentagelse;
     m_vaerktoej->gemIndstillinger(indstillinger);
+}
+
+void NyAlarmSide::keyPressEvent(QKeyEvent *event)
+{
+    // A field passes Enter on; a button, a list or the text keeps its own meaning of it.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool felt =
+        qobject_cast<QLineEdit *>(focusWidget()) || qobject_cast<QAbstractSpinBox *>(focusWidget());
+    if (enter && felt && m_sbGemAlarm->isEnabled()) {
+        m_sbGemAlarm->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

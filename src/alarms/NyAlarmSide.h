@@ -10,6 +10,7 @@ class CifferFelt;
 class FormatVaerktoej;
 class LydListe;
 class QButtonGroup;
+class QKeyEvent;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -61,6 +62,10 @@ public:
 
     void hentIndstillinger(const Indstillinger &indstillinger) override;
     void gemIndstillinger(Indstillinger &indstillinger) const override;
+
+protected:
+    // Enter in one of the page's fields saves the alarm, as "Gem" does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     AlarmType valgtType() const;

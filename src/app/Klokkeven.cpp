@@ -4,6 +4,7 @@
 #include "alarms/AlarmTjenester.h"
 #include "alarms/Talarmform.h"
 #include "app/CreationSteps.h"
+#include "app/DelteDataOpdatering.h"
 #include "app/Installation.h"
 #include "app/Tegenskabsform.h"
 #include "app/Tmainform.h"
@@ -20,6 +21,7 @@
 #include "launcher/OpstartGenvej.h"
 #include "platform/DataLocation.h"
 #include "ui/Hints.h"
+#include "ui/Skrifter.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -38,6 +40,8 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
     : m_hints(std::make_unique<Hints>())
 {
     Installation::completeInstallation(installedDataDir, programDir);
+    DelteDataOpdatering::opdater(installedDataDir, programDir);
+    Skrifter::indsaetStedfortraedere();
     // The start-up style, before any window exists; the properties window
     // replaces it with the stored one while it is created.
     if (!UiStil::anvend(UiStil::kStartStil))

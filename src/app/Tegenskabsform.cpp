@@ -15,6 +15,7 @@
 #include "launcher/OpstartGenvej.h"
 #include "richtext/FormatVaerktoej.h"
 #include "ui/Hints.h"
+#include "ui/LukMedEscape.h"
 #include "ui/VinduesFont.h"
 #include "ui/WindowGeometry.h"
 
@@ -36,6 +37,7 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
     : m_filnavnDesign(filnavnDesign), m_urVindue(urVindue), m_lydListe(lydListe),
       m_soundPlayer(soundPlayer)
 {
+    lukMedEscape(this);
     setWindowTitle(QStringLiteral("Klokkeven"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
     setFont(vinduesFont());
@@ -80,6 +82,11 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
     m_egenskabsBog->addTab(m_egenskaberSide, QStringLiteral("Egenskaber"));
     m_infoBar = new QStatusBar(this);
     m_infoBar->setAccessibleName(QStringLiteral("Statuslinje"));
+    // The bar paints its message itself; a screen reader gets it as the bar's name.
+    connect(m_infoBar, &QStatusBar::messageChanged, m_infoBar,
+            [bar = m_infoBar](const QString &tekst) {
+                bar->setAccessibleName(tekst.isEmpty() ? QStringLiteral("Statuslinje") : tekst);
+            });
     m_infoBar->setFixedHeight(19);
     m_infoBar->setSizeGripEnabled(false);
     auto *layout = new QVBoxLayout(this);

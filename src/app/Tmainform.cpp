@@ -253,6 +253,10 @@ void Tmainform::buildTrayIcon()
     m_TrayIcon->setToolTip(QStringLiteral("Klokkeven med alarmer"));
     // The tray's menu offers what the taskbar buttons offer on Windows.
     auto *trayMenu = new QMenu(this);
+    QAction *visUret = trayMenu->addAction(QStringLiteral("Vis uret"));
+    connect(visUret, &QAction::triggered, this, &Tmainform::TrayIconClick);
+    trayMenu->setDefaultAction(visUret);
+    trayMenu->addSeparator();
     trayMenu->addActions({h.aEgenskaber, h.aForm, h.aUr, h.aLuk});
     m_TrayIcon->setContextMenu(trayMenu);
     connect(m_TrayIcon, &QSystemTrayIcon::activated, this,
@@ -389,6 +393,8 @@ void Tmainform::info(const QString &side)
 void Tmainform::ApplicationEventsMinimize()
 {
     Q_EMIT minimeres();
+    // A window the window manager has iconified still reports its place.
+    m_placeringFoerBakken = geometry();
 
     // Without a tray the window minimises as any window does, so it can
     // always be brought back from the taskbar.
@@ -397,8 +403,10 @@ void Tmainform::ApplicationEventsMinimize()
             showMinimized();
         return;
     }
+    // Only hidden, not also minimised: on X11 a minimised state set on a
+    // hidden window goes to the window manager as a request to iconify it,
+    // which can meet the window again when the tray icon shows it.
     hide();
-    setWindowState(windowState() | Qt::WindowMinimized);
     m_TrayIcon->show();
 }
 
@@ -406,6 +414,10 @@ void Tmainform::TrayIconClick()
 {
     m_TrayIcon->hide();
     setWindowState(windowState() & ~Qt::WindowMinimized);
+    // Set in code, the place counts as the user's own: the window manager
+    // keeps it instead of placing the window anew.
+    if (m_placeringFoerBakken.isValid())
+        setGeometry(m_placeringFoerBakken);
     show();
     raise();
     activateWindow();

@@ -147,6 +147,9 @@ private:
     TUr *m_Ur;
     TStopUr *m_StopUr;
     QMenu *m_PopupMenu;
+    // Where the window stood when it went to the tray: a window that is
+    // shown again is otherwise placed anew by the window manager.
+    QRect m_placeringFoerBakken;
     QSystemTrayIcon *m_TrayIcon;
     UrHandlinger m_handlinger;
     QAction *m_mAktiveAlarmer = nullptr;

@@ -4,6 +4,7 @@
 #include "dialogs/Messages.h"
 #include "ui/Hints.h"
 #include "ui/ListeRaekke.h"
+#include "ui/LukMedEscape.h"
 #include "ui/VinduesFont.h"
 #include "ui/WindowGeometry.h"
 
@@ -26,6 +27,7 @@ const QString kEndelse = QStringLiteral(".txt");
 Tgemhentform::Tgemhentform(const QString &GemHentDir, Messages &messages)
     : m_GemHentDir(GemHentDir), m_messages(messages)
 {
+    lukMedEscape(this);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setFont(vinduesFont());
     resize(257, 300);

@@ -1,5 +1,6 @@
 #include "appearance/UrDesignfil.h"
 
+#include "base/FarveTekst.h"
 #include "base/TextListFile.h"
 
 #include <QRegularExpression>
@@ -58,6 +59,19 @@ std::optional<int> heltal(const QString &linje)
 QString talFejl(const QString &path, int linjeNr, const QString &linje)
 {
     return QStringLiteral("\"%1\" er ikke et gyldigt heltal (linje %2 i %3).")
+        .arg(linje.left(40))
+        .arg(linjeNr)
+        .arg(path);
+}
+
+bool erFarve(const QString &linje)
+{
+    return feltFarve(linje) != clNone;
+}
+
+QString farveFejl(const QString &path, int linjeNr, const QString &linje)
+{
+    return QStringLiteral("\"%1\" er ikke en gyldig farve (linje %2 i %3).")
         .arg(linje.left(40))
         .arg(linjeNr)
         .arg(path);

@@ -39,6 +39,12 @@ std::optional<int> heltal(const QString &linje);
 // The message for a number line that holds no whole number.
 QString talFejl(const QString &path, int linjeNr, const QString &linje);
 
+// Whether a colour line holds a colour as the colour fields write it.
+bool erFarve(const QString &linje);
+
+// The message for a colour line that holds no colour.
+QString farveFejl(const QString &path, int linjeNr, const QString &linje);
+
 // Why a typed design name cannot be a file in the design folder, or nothing
 // when it can: no path separator, drive colon or character the file systems
 // refuse, no "..", no end in a dot or blank, no reserved device name, and a

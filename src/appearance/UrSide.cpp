@@ -255,6 +255,8 @@ void UrSide::setNyeDimensioner()
 void UrSide::dimensionKnapClick()
 {
     setNyeDimensioner();
+    // The fields show what was applied: a typed 250 in a field up to 100 reads 100.
+    showDimensioner();
 }
 
 void UrSide::saetUrFarve(int nr, TColor farve)
@@ -400,8 +402,16 @@ void UrSide::hentUrDesign(const QString &path)
             m_messages->error(UrDesignfil::talFejl(path, linjeNr, linje));
         return value;
     };
-    for (int nr = 1; nr <= kAntalFarver; ++nr)
-        skrivFarvefelt(nr, linjer->at(kAntalDimensioner + nr - 1));
+    // A colour line that holds no colour is named in a message too. Its text
+    // still goes into the field, where the clock keeps its last whole colour,
+    // as for a colour the user left half typed and saved.
+    for (int nr = 1; nr <= kAntalFarver; ++nr) {
+        const int linjeNr = kAntalDimensioner + nr;
+        const QString &linje = linjer->at(linjeNr - 1);
+        if (!UrDesignfil::erFarve(linje) && m_messages)
+            m_messages->error(UrDesignfil::farveFejl(path, linjeNr, linje));
+        skrivFarvefelt(nr, linje);
+    }
     for (int nr = 1; nr <= kAntalDimensioner; ++nr) {
         const std::optional<int> position = tal(nr);
         if (!position)

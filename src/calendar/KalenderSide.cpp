@@ -63,6 +63,10 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     m_kalender->setFirstDayOfWeek(Qt::Monday);
     // The page is narrow: the weekday names need the room of the week numbers.
     m_kalender->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Seven columns each wide enough for the widest weekday heading, "man.",
+    // with the room a cell's margins and grid line take in every UI style.
+    m_kalender->setMinimumWidth(
+        7 * (m_kalender->fontMetrics().horizontalAdvance(QStringLiteral("man.")) + 14) + 4);
     m_kalender->setGridVisible(true);
     // The calendar's own parts, for a screen reader.
     for (auto [del, navn] : {std::pair{"qt_calendar_calendarview", "Kalender"},

@@ -2,6 +2,7 @@
 
 #include "richtext/RichTextEdit.h"
 #include "richtext/RtfUnits.h"
+#include "ui/LukMedEscape.h"
 #include "ui/WindowGeometry.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 
 Ttekstform::Ttekstform(const QString &optFilnavn) : optFilnavn(optFilnavn)
 {
+    lukMedEscape(this);
     setWindowFlags(Qt::Window);
     resize(548, 299);
 

@@ -92,14 +92,18 @@ void Tinfform::showEvent(QShowEvent *event)
     if (m_opstart && QApplication::focusWidget()) {
         if (QWidget *active = QApplication::activeWindow(); active && active != this) {
             m_opstart = false;
-            move(active->frameGeometry().topLeft());
+            if (!m_sidstePlads)
+                m_sidstePlads = active->frameGeometry().topLeft();
         }
     }
+    if (m_sidstePlads)
+        move(*m_sidstePlads);
     QDialog::showEvent(event);
 }
 
 void Tinfform::done(int result)
 {
+    m_sidstePlads = pos();
     QDialog::done(result);
     resetValues();
 }

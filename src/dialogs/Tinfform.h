@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -30,4 +32,8 @@ private:
     QLabel *m_label;
     QPushButton *m_button;
     bool m_opstart = true;
+    // Where the window was when it last closed. The window manager may have
+    // moved it there, which Qt does not count as a place of the program's
+    // own: without it, the next showing would centre the window again.
+    std::optional<QPoint> m_sidstePlads;
 };

@@ -12,6 +12,7 @@
 #include "ui/EgneGenveje.h"
 #include "ui/Hints.h"
 #include "ui/Knap.h"
+#include "ui/LukMedEscape.h"
 #include "ui/WindowGeometry.h"
 
 #include <QAction>
@@ -27,8 +28,11 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTextBrowser>
+#include <QTextCursor>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -54,6 +58,7 @@ Tinfoform::Tinfoform(const QString &strukturDir, const QString &optFilnavn, Turl
       m_adresseAabner([](const QUrl &url) { QDesktopServices::openUrl(url); }),
       m_venstreBredde(kVenstrePanelBredde)
 {
+    lukMedEscape(this);
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setMinimumSize(806, 500);
@@ -100,7 +105,8 @@ void Tinfoform::byg()
     m_infobar = new QLabel(this);
     m_infobar->setFrameShape(QFrame::StyledPanel);
     m_infobar->setFrameShadow(QFrame::Sunken);
-    m_infobar->setAccessibleName(QStringLiteral("Statuslinje"));
+    // A screen reader reads a label by its text: the link under the pointer.
+    m_infobar->setAccessibleDescription(QStringLiteral("Statuslinje"));
     layout->addWidget(m_infobar);
 }
 
@@ -215,6 +221,20 @@ void Tinfoform::bygHoejre(QWidget *panel)
     m_Web->setOpenLinks(false);
     m_Web->setAccessibleName(QStringLiteral("Side"));
     layout->addWidget(m_Web, 1);
+    // Tab walks the page's links by selecting them: the view then takes the
+    // link's name, so a screen reader reads the link and not the page.
+    connect(m_Web, &QTextEdit::selectionChanged, this, [this] {
+        const QTextCursor c = m_Web->textCursor();
+        QString navn = QStringLiteral("Side");
+        if (c.hasSelection() && c.charFormat().isAnchor()) {
+            navn = c.selectedText().remove(QChar::ObjectReplacementCharacter).simplified();
+            // A link of a picture only: the page it leads to.
+            if (navn.isEmpty())
+                navn = QFileInfo(QUrl(c.charFormat().anchorHref()).path()).completeBaseName();
+        }
+        if (m_Web->accessibleName() != navn)
+            m_Web->setAccessibleName(navn);
+    });
 
     connect(m_Afirst, &QAction::triggered, this, [this] { gaaTilHistorik(m_historik.foerste()); });
     connect(m_Aback, &QAction::triggered, this, [this] { gaaTilHistorik(m_historik.tilbage()); });

@@ -4,6 +4,7 @@
 #include "info/Historik.h"
 #include "ui/Hints.h"
 #include "ui/Knap.h"
+#include "ui/LukMedEscape.h"
 #include "ui/VinduesFont.h"
 #include "ui/WindowGeometry.h"
 
@@ -19,6 +20,7 @@ Turlform::Turlform(const QString &optfilnavn, Hints &hints, const QWidget *midte
     : optfilnavn(optfilnavn), m_historik(std::make_unique<Historik>()), m_hints(hints),
       m_midte(midte)
 {
+    lukMedEscape(this);
     setWindowTitle(QStringLiteral("Urlboks"));
     setWindowFlags(Qt::Window);
     setFont(vinduesFont());

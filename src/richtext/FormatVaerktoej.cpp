@@ -6,6 +6,7 @@
 #include "ui/EgneGenveje.h"
 #include "ui/Hints.h"
 #include "ui/Knap.h"
+#include "ui/Skrifter.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -332,7 +333,9 @@ void FormatVaerktoej::FontFelter(const QString &FontNavn)
 {
     if (FontNavn != m_OldFontname && m_FontName->count() > 0) {
         const QSignalBlocker blocker(m_FontName);
-        m_FontName->setCurrentIndex(m_FontName->findText(FontNavn, Qt::MatchExactly));
+        // A font that is not installed shows as the font drawn in its place.
+        m_FontName->setCurrentIndex(
+            m_FontName->findText(Skrifter::tegnetFamilie(FontNavn), Qt::MatchExactly));
     }
     m_OldFontname = FontNavn;
 }
@@ -365,7 +368,8 @@ void FormatVaerktoej::SetSize(int Siz)
 
 void FormatVaerktoej::setFontName(const QString &aName)
 {
-    const int index = m_FontName->findText(aName, Qt::MatchExactly);
+    // The text keeps the name; the box shows what is drawn for it.
+    const int index = m_FontName->findText(Skrifter::tegnetFamilie(aName), Qt::MatchExactly);
     if (index < 0)
         return;
     {
@@ -434,7 +438,9 @@ void FormatVaerktoej::sbGemFontClick()
     // Without a font and a size shown there is nothing to keep.
     if (m_FontName->currentIndex() < 0 || m_SizBox->currentIndex() < 0)
         return;
-    m_standardFont = m_FontName->currentText();
+    // A stored name whose stand-in the box shows stays as it is.
+    if (Skrifter::tegnetFamilie(m_standardFont) != m_FontName->currentText())
+        m_standardFont = m_FontName->currentText();
     m_standardStoerrelse = m_SizBox->currentText().toInt();
     Q_EMIT standardFontAendret(m_standardFont, m_standardStoerrelse);
 }

@@ -7,6 +7,7 @@
 #include "base/TextListFile.h"
 #include "platform/RegularFile.h"
 
+#include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextList>
@@ -18,9 +19,42 @@ TColor fromQColor(const QColor &c)
     return TColor::fromRgb(c.red(), c.green(), c.blue());
 }
 
+// Ctrl+Tab writes the tab character that Tab itself no longer writes. It is
+// taken before the tab pages around the editor can use it to change page.
+bool skriverTabulator(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier;
+}
+
 } // namespace
 
-RichTextEdit::RichTextEdit(QWidget *parent) : QTextEdit(parent) {}
+RichTextEdit::RichTextEdit(QWidget *parent) : QTextEdit(parent)
+{
+    // Tab and Shift+Tab lead on to the next control as in every other field,
+    // so the keyboard never gets caught in the editor.
+    setTabChangesFocus(true);
+}
+
+bool RichTextEdit::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride &&
+        skriverTabulator(static_cast<QKeyEvent *>(event)) && !isReadOnly()) {
+        event->accept();
+        return true;
+    }
+    return QTextEdit::event(event);
+}
+
+void RichTextEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (skriverTabulator(event) && !isReadOnly()) {
+        textCursor().insertText(QStringLiteral("\t"));
+        ensureCursorVisible();
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
 
 bool RichTextEdit::loadFromFile(const QString &path)
 {

@@ -61,6 +61,10 @@ public:
     int findText(const QString &text, int from, int to,
                  QTextDocument::FindFlags flags = QTextDocument::FindFlags()) const;
 
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void applyCharFormat(const QTextCharFormat &format);
 

@@ -19,6 +19,7 @@
 #include "richtext/RichTextEdit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -99,6 +100,8 @@ private Q_SLOTS:
     void editorSaves_data();
     void editorSaves();
     void savedAlarmIsInTodaysListAtOnce();
+    void enterInAFieldSavesAsGemDoes_data();
+    void enterInAFieldSavesAsGemDoes();
     void overwriteQuestion_data();
     void overwriteQuestion();
     void overviewShowsTheThreeTypes();
@@ -205,6 +208,46 @@ void TestAlarmSider::savedAlarmIsInTodaysListAtOnce()
     QTableWidget *tabel = p.oversigt().alarmBox();
     QCOMPARE(tabel->rowCount(), 1);
     QCOMPARE(raekke(tabel, 0), (QStringList{"Daglig", "11:00", "Frokost"}));
+}
+
+void TestAlarmSider::enterInAFieldSavesAsGemDoes_data()
+{
+    QTest::addColumn<QString>("felt");
+    QTest::addColumn<bool>("gemmer");
+    QTest::newRow("heading") << "Overskrift" << true;
+    QTest::newRow("minute") << "Minut" << true;
+    QTest::newRow("repetition with up-down") << "Gentagelse" << true;
+    QTest::newRow("the button Ny keeps its own Enter") << "Ny" << false;
+}
+
+void TestAlarmSider::enterInAFieldSavesAsGemDoes()
+{
+    QFETCH(QString, felt);
+    QFETCH(bool, gemmer);
+    Program p;
+    p.start();
+    NyAlarmSide &ny = p.ny();
+    p.form->visSide(EgenskabsSide::NyAlarm);
+    QApplication::setActiveWindow(p.form);
+    QVERIFY(QTest::qWaitForWindowActive(p.form));
+    ny.alarmtypeValg()->button(0)->click();
+    ny.EditTime()->setText("11");
+    ny.EditOverskrift()->setText("Frokost");
+    QWidget *maal = felt == "Overskrift"   ? static_cast<QWidget *>(ny.EditOverskrift())
+                    : felt == "Minut"      ? static_cast<QWidget *>(ny.EditMinut())
+                    : felt == "Gentagelse" ? static_cast<QWidget *>(ny.EditGentagelse())
+                                           : static_cast<QWidget *>(ny.sbNyAlarm());
+    maal->setFocus();
+    QVERIFY(ny.sbGemAlarm()->isEnabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QDir(p.alarmDir()).entryList(QDir::Files).size(), gemmer ? 1 : 0);
+    if (!gemmer)
+        return;
+    QVERIFY(!ny.sbGemAlarm()->isEnabled());
+    // With "Gem" disabled, Enter does nothing.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(p.spoergsmaal.isEmpty());
+    QVERIFY(p.messages.informations.isEmpty());
 }
 
 void TestAlarmSider::overwriteQuestion_data()

@@ -196,8 +196,14 @@ void TestEgenskabsform::hintFromAPageReachesTheStatusBar()
     QTest::mouseMove(information);
     QTRY_COMPARE(p.form->infoBar()->currentMessage(),
                  QStringLiteral("Information om at designe uret"));
+    // A screen reader reads the bar's message.
+    const auto laest = [&] {
+        return QAccessible::queryAccessibleInterface(p.form->infoBar())->text(QAccessible::Name);
+    };
+    QCOMPARE(laest(), QStringLiteral("Information om at designe uret"));
     QTest::mouseMove(p.form->urSide(), QPoint(2, 2));
     QTRY_COMPARE(p.form->infoBar()->currentMessage(), QString());
+    QCOMPARE(laest(), QStringLiteral("Statuslinje"));
 }
 
 void TestEgenskabsform::hintFromTheMainMenuReachesTheStatusBar()

@@ -1,7 +1,10 @@
 #include "RunningProgram.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -17,6 +20,8 @@ private Q_SLOTS:
     void installsTheProgramItsDataAndItsDesktopFiles();
     void desktopEntryIsValid();
     void metainfoIsValid();
+    void noWindowsScriptOnThisPlatform();
+    void debianPackagePassesLintian();
     void installedProgramAnswersOnTheTerminal_data();
     void installedProgramAnswersOnTheTerminal();
     void installedProgramFindsItsSharedData();
@@ -74,6 +79,9 @@ void TestInstalledProgram::installsTheProgramItsDataAndItsDesktopFiles_data()
     QTest::newRow("icon") << "share/icons/hicolor/scalable/apps/dk.klokkeven.Klokkeven.svg"
                           << false;
     QTest::newRow("metainfo") << "share/metainfo/dk.klokkeven.Klokkeven.metainfo.xml" << false;
+    QTest::newRow("manual page") << "share/man/man1/klokkeven.1.gz" << false;
+    QTest::newRow("copyright") << "share/doc/klokkeven/copyright" << false;
+    QTest::newRow("change log") << "share/doc/klokkeven/changelog.gz" << false;
 }
 
 void TestInstalledProgram::installsTheProgramItsDataAndItsDesktopFiles()
@@ -101,6 +109,57 @@ void TestInstalledProgram::metainfoIsValid()
             {"validate-relax", "--nonet",
              m_prefix.filePath("share/metainfo/dk.klokkeven.Klokkeven.metainfo.xml")});
     QVERIFY2(output.contains(": OK"), output.constData());
+    // The stricter validator of the software centres, with its own rules.
+    const QByteArray strict =
+        run(QStringLiteral("appstreamcli"),
+            {"validate", "--no-net", "--pedantic",
+             m_prefix.filePath("share/metainfo/dk.klokkeven.Klokkeven.metainfo.xml")});
+    QVERIFY2(strict != "failed" && strict != "did not run", strict.constData());
+    const QByteArray content = [&] {
+        QFile file(m_prefix.filePath("share/metainfo/dk.klokkeven.Klokkeven.metainfo.xml"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    for (const char *element : {"<project_license>", "<url type=\"homepage\">", "<screenshot "})
+        QVERIFY2(content.contains(element), element);
+}
+
+void TestInstalledProgram::noWindowsScriptOnThisPlatform()
+{
+    QVERIFY(QFileInfo::exists(m_prefix.filePath("share/klokkeven/Struktur/createShortcut.sh")));
+    QVERIFY(!QFileInfo::exists(m_prefix.filePath("share/klokkeven/Struktur/createShortcut.vbs")));
+}
+
+void TestInstalledProgram::debianPackagePassesLintian()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("lintian")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("dpkg-shlibdeps")).isEmpty())
+        QSKIP("lintian and dpkg-dev are not installed: the Debian package is not checked");
+    QTemporaryDir packages;
+    QVERIFY(packages.isValid());
+    const QString cpack = QFileInfo(QStringLiteral(KLOKKEVEN_CMAKE)).dir().filePath("cpack");
+    const QByteArray made = run(cpack, {"-G", "DEB", "-B", packages.path(), "--config",
+                                        KLOKKEVEN_BUILD_DIR "/CPackConfig.cmake"});
+    QVERIFY2(made != "failed" && made != "did not run", made.constData());
+    const QStringList debs = QDir(packages.path()).entryList({"klokkeven_*.deb"}, QDir::Files);
+    QCOMPARE(debs.size(), 1);
+    const QString deb = packages.filePath(debs.first());
+
+    // Errors fail; warnings are reported in the output.
+    QProcess lintian;
+    lintian.start(QStringLiteral("lintian"), {"--fail-on", "error", deb});
+    QVERIFY(lintian.waitForFinished(300000));
+    const QByteArray report = lintian.readAllStandardOutput() + lintian.readAllStandardError();
+    QVERIFY2(lintian.exitStatus() == QProcess::NormalExit && lintian.exitCode() == 0,
+             report.constData());
+    if (!report.isEmpty())
+        qInfo("lintian:\n%s", report.constData());
+
+    const QByteArray contents = run(QStringLiteral("dpkg-deb"), {"--contents", deb});
+    QVERIFY(contents.contains("./usr/share/man/man1/klokkeven.1.gz"));
+    QVERIFY(!contents.contains("createShortcut.vbs"));
+    const QByteArray depends = run(QStringLiteral("dpkg-deb"), {"--field", deb, "Depends"});
+    for (const char *pakke : {"qt6-translations-l10n", "fonts-liberation"})
+        QVERIFY2(depends.contains(pakke), depends.constData());
 }
 
 void TestInstalledProgram::installedProgramAnswersOnTheTerminal_data()

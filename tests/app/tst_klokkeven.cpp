@@ -4,6 +4,7 @@
 #include "app/Klokkeven.h"
 #include "app/Tegenskabsform.h"
 #include "app/Tmainform.h"
+#include "appearance/Tgemhentform.h"
 #include "calendar/Ttekstform.h"
 #include "dialogs/Tinfform.h"
 #include "dialogs/TspmForm.h"
@@ -13,6 +14,7 @@
 #include "platform/fake/FakePlatform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -32,6 +34,8 @@ private Q_SLOTS:
     void damagedOptionFilesGiveDefaults();
     void errorInOneCreationStepSkipsOnlyThatStep();
     void buildsAgainInTheSameProcess();
+    void escapeClosesTheWindow_data();
+    void escapeClosesTheWindow();
 
 private:
     QTemporaryDir m_tmp;
@@ -173,6 +177,34 @@ void TestKlokkeven::buildsAgainInTheSameProcess()
         QVERIFY(program.vinduer().mainform->close());
     }
     QVERIFY(QFile::exists(tmp.path() + "/Anna/Egenskaber/alarmform.txt"));
+}
+
+void TestKlokkeven::escapeClosesTheWindow_data()
+{
+    QTest::addColumn<QString>("vindue");
+    for (const char *navn : {"egenskabsform", "tekstform", "infoform", "urlform", "gemhentform"})
+        QTest::newRow(navn) << QString::fromLatin1(navn);
+}
+
+void TestKlokkeven::escapeClosesTheWindow()
+{
+    QFETCH(QString, vindue);
+    QTemporaryDir tmp;
+    Klokkeven program(tmp.path(), QString(), m_platform.services(), m_messages);
+    program.show();
+    const Vinduer &v = program.vinduer();
+    QWidget *w = vindue == "egenskabsform" ? static_cast<QWidget *>(v.egenskabsform)
+                 : vindue == "tekstform"   ? static_cast<QWidget *>(v.tekstform)
+                 : vindue == "infoform"    ? static_cast<QWidget *>(v.infoform)
+                 : vindue == "urlform"     ? static_cast<QWidget *>(v.urlform)
+                                           : static_cast<QWidget *>(v.gemhentform);
+    w->show();
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Escape);
+    QTRY_VERIFY(!w->isVisible());
+    // Closing it as its close button does leaves the program running.
+    QVERIFY(v.mainform->isVisible());
 }
 
 QTEST_MAIN(TestKlokkeven)

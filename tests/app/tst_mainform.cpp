@@ -81,6 +81,7 @@ private Q_SLOTS:
     void minimiseWhenMaximisedDoesNothing();
     void minimiseWithoutTrayMinimisesNormally();
     void trayClickBringsTheWindowBack();
+    void trayClickBringsTheWindowBackAtItsPlace();
     void alarmSoundsWithoutTheOtherWindows();
     void rundtUrCheckMarkFollowsTheState();
     void keyboardOpensThePopupMenu_data();
@@ -404,6 +405,20 @@ void TestMainform::trayClickBringsTheWindowBack()
     QVERIFY(!f.main->isMinimized());
     QVERIFY(f.main->handlinger().aForm->isEnabled());
     QVERIFY(!f.main->TrayIcon()->isVisible());
+}
+
+void TestMainform::trayClickBringsTheWindowBackAtItsPlace()
+{
+    MainformFixture f;
+    const QRect plads(140, 90, 300, 250);
+    f.main->setGeometry(plads);
+    f.main->handlinger().minimerProgram->trigger();
+    // The window manager places a window that is shown again where it likes.
+    f.main->setGeometry(0, 0, 380, 427);
+    f.main->TrayIconClick();
+    QCOMPARE(f.main->geometry(), plads);
+    QVERIFY(!f.main->isMinimized());
+    QVERIFY(f.main->isVisible());
 }
 
 void TestMainform::alarmSoundsWithoutTheOtherWindows()

@@ -290,6 +290,10 @@ void TestUrDesign::dimensionsWaitForGennemfoer()
     QCOMPARE(efter.ViserTime, 1);
     QCOMPARE(efter.Mellemrum, foer.Mellemrum);
     QCOMPARE(efter.ViserSek, foer.ViserSek);
+    // The fields show the positions applied, not what was typed.
+    QCOMPARE(p.side->dUpDown(3)->edit()->text(), QStringLiteral("100"));
+    QCOMPARE(p.side->dUpDown(5)->edit()->text(), QString::number(efter.ViserTime));
+    QCOMPARE(p.side->dUpDown(2)->edit()->text(), QStringLiteral("25"));
     // The up-down steps within the range.
     p.side->dUpDown(2)->ned()->click();
     QCOMPARE(p.side->dUpDown(2)->position(), 24);
@@ -433,6 +437,9 @@ void TestUrDesign::incompleteColourKeepsItsText()
     p.form->preDef(4);
     p.form->hentUrDesign(fil);
     QCOMPARE(p.side->farveEdit(3)->text(), QStringLiteral("#12"));
+    QCOMPARE(
+        p.messages.errors,
+        QStringList{QStringLiteral("\"#12\" er ikke en gyldig farve (linje 10 i %1).").arg(fil)});
     // The middle ring keeps the last complete colour it had.
     QCOMPARE(p.main->Ur().ColorIndre(), feltFarve(preDefDesigns()[4].farver[2]));
 }
@@ -472,9 +479,13 @@ void TestUrDesign::textWhereANumberBelongsStopsThere()
     const QString fil = p.design("fejl.txt");
     QVERIFY(putFile(fil, designBytes(lines)));
     p.form->hentUrDesign(fil);
-    QCOMPARE(p.messages.errors.size(), 1);
-    QVERIFY(p.messages.errors.first().contains(QStringLiteral("seksten")));
-    QVERIFY(p.messages.errors.first().contains(QStringLiteral("linje 3")));
+    // The colour lines come first; the bad one is named but does not stop the loading.
+    QCOMPARE(p.messages.errors.size(), 2);
+    QCOMPARE(p.messages.errors.first(),
+             QStringLiteral("\"%1\" er ikke en gyldig farve (linje 9 i %2).")
+                 .arg(QString(40, u'C'), fil));
+    QVERIFY(p.messages.errors.last().contains(QStringLiteral("seksten")));
+    QVERIFY(p.messages.errors.last().contains(QStringLiteral("linje 3")));
     // The colours and the up-downs before the line are applied; nothing after it.
     QCOMPARE(p.side->farveEdit(1)->text(), QStringLiteral("#0F0000"));
     QCOMPARE(p.side->farveEdit(6)->text(), QStringLiteral("#909090"));

@@ -138,6 +138,8 @@ void TestDialogs::infformIsPlacedOnTheActiveWindowOnlyOnce()
     QTimer::singleShot(0, &form, [&] {
         firstPlace = form.pos();
         form.move(20, 30);
+        // Moved by the user through the window manager, not by the program.
+        form.setAttribute(Qt::WA_Moved, false);
         form.close();
     });
     form.exec();
@@ -153,6 +155,16 @@ void TestDialogs::infformIsPlacedOnTheActiveWindowOnlyOnce()
     });
     form.exec();
     QCOMPARE(secondPlace, QPoint(20, 30));
+
+    // Without a focused control the window still stays where it was.
+    field->clearFocus();
+    QPoint thirdPlace;
+    QTimer::singleShot(0, &form, [&] {
+        thirdPlace = form.pos();
+        form.close();
+    });
+    form.exec();
+    QCOMPARE(thirdPlace, QPoint(20, 30));
 }
 
 QTEST_MAIN(TestDialogs)

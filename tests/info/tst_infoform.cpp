@@ -10,7 +10,9 @@
 #include "platform/fake/FakePlatform.h"
 #include "ui/Hints.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QImage>
@@ -97,6 +99,7 @@ private Q_SLOTS:
     void nodesWithoutPageOpenNothing();
     void addressField();
     void linkUnderThePointer();
+    void linksAndTheStatusBarAreReadByTheirText();
     void linksOpenInPlaceOrInTheBrowser();
     void search();
     void resultRows_data();
@@ -369,6 +372,33 @@ void TestInfoform::linkUnderThePointer()
     QTRY_COMPARE(f.infobar()->text(), "https://example.org/side?x=1");
     QTest::mouseMove(web->viewport(), tekstPunkt(web, "Ren tekst"));
     QTRY_VERIFY(f.infobar()->text().isEmpty());
+}
+
+void TestInfoform::linksAndTheStatusBarAreReadByTheirText()
+{
+    auto v = vinduer();
+    Tinfoform &f = v->infoform;
+    QVERIFY(f.goToInfo("Kalender"));
+    QApplication::setActiveWindow(&f);
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QTextBrowser *web = f.Web();
+    web->setFocus();
+    const auto navn = [](QObject *o) {
+        return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+    };
+    QCOMPARE(navn(web), QStringLiteral("Side"));
+    // A link of a picture only is read by the page it leads to.
+    QStringList laest;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(web, Qt::Key_Tab);
+        laest << navn(web);
+    }
+    QCOMPARE(laest, (QStringList{"A", "Nyt vindue", "Nettet"}));
+    web->moveCursor(QTextCursor::Start);
+    QCOMPARE(navn(web), QStringLiteral("Side"));
+
+    QTest::mouseMove(web->viewport(), tekstPunkt(web, "Nettet"));
+    QTRY_COMPARE(navn(f.infobar()), QStringLiteral("https://example.org/side?x=1"));
 }
 
 void TestInfoform::linksOpenInPlaceOrInTheBrowser()

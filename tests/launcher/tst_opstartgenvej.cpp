@@ -191,6 +191,12 @@ void TestOpstartGenvej::theScriptMakesAValidEntryThatStartsTheProgram()
     for (qsizetype i = 1; i + 1 < value.size(); ++i)
         unquoted += value[i] == '\\' ? value[++i] : value[i];
     QCOMPARE(unquoted, program);
+    // TryExec names the same file, so a removed program leaves no start-up entry that fails.
+    QString tryExec;
+    for (const QString &line : QString::fromUtf8(fileContents(h.genvej())).split('\n'))
+        if (line.startsWith("TryExec="))
+            tryExec = line.mid(8).replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+    QCOMPARE(tryExec, program);
 }
 
 void TestOpstartGenvej::scriptThatMakesNothingFailsAfterTenTicks_data()

@@ -4,6 +4,7 @@
 #include "richtext/FormatVaerktoej.h"
 #include "richtext/RichTextEdit.h"
 #include "richtext/TFontSizeComboBox.h"
+#include "ui/Skrifter.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -90,7 +91,8 @@ private Q_SLOTS:
     void hverTilSinEditor();
     void genvejeTilAlarmenOgsaaFraKalenderen();
     void gemStandardfont();
-    void fontKnapUdenFont();
+    void fontKnapMedStedfortraeder();
+    void standardfontBeholderSitNavn();
     void fontSkiftBeholderStoerrelse();
     void kommandoerOgMenuer();
     void markeringerFoelgerMarkeringen();
@@ -248,25 +250,45 @@ void TestFormatVaerktoej::gemStandardfont()
     QCOMPARE(v.indstillinger.fontSizeDocK, 12);
     QCOMPARE(v.indstillinger.fontNameDoc, "Courier New");
     QCOMPARE(v.indstillinger.fontSizeDoc, 10);
-    // Nothing shown in the font list: nothing to keep.
+    // A font that is not installed shows as the face drawn for it, and that is what is kept.
     v.alarm->FontFelter(QStringLiteral("Ingen Sådan Font"));
-    QCOMPARE(v.alarm->FontName()->currentIndex(), -1);
+    const QString tegnet = Skrifter::tegnetFamilie(QStringLiteral("Ingen Sådan Font"));
+    QCOMPARE(v.alarm->FontName()->currentText(), tegnet);
+    v.alarm->FontFelterSize(tegnet, 10);
     v.alarm->sbGemFont()->click();
-    QCOMPARE(v.indstillinger.fontNameDoc, "Courier New");
+    QCOMPARE(v.indstillinger.fontNameDoc, tegnet);
 }
 
-void TestFormatVaerktoej::fontKnapUdenFont()
+void TestFormatVaerktoej::fontKnapMedStedfortraeder()
 {
     ToVaerktoejer v;
     ToVaerktoejer::skriv(v.kTekst, "tekst");
-    const QString foer = v.kTekst->selectionAttributes().fontName;
     QToolButton *lucida = v.kalender->fontKnap(2);
     QCOMPARE(lucida->text(), "Lucida Calligraphy");
     QCOMPARE(lucida->font().family(), "Lucida Calligraphy");
     if (QFontDatabase::families().contains("Lucida Calligraphy"))
         QSKIP("Lucida Calligraphy is installed here");
     lucida->click();
-    QCOMPARE(v.kTekst->selectionAttributes().fontName, foer);
+    // The text keeps the name; the box shows the face drawn for it.
+    QCOMPARE(v.kTekst->selectionAttributes().fontName, "Lucida Calligraphy");
+    const QString tegnet = Skrifter::tegnetFamilie("Lucida Calligraphy");
+    QVERIFY(QFontDatabase::hasFamily(tegnet));
+    QCOMPARE(v.kalender->FontName()->currentText(), tegnet);
+}
+
+void TestFormatVaerktoej::standardfontBeholderSitNavn()
+{
+    ToVaerktoejer v;
+    if (QFontDatabase::families().contains("Courier New"))
+        QSKIP("Courier New is installed here");
+    // The stored standard "Courier New" shows as the Liberation face drawn for it ...
+    v.alarm->FontFelter(QStringLiteral("Courier New"));
+    QCOMPARE(v.alarm->FontName()->currentText(), QStringLiteral("Liberation Mono"));
+    // ... and keeping the standard keeps the stored name.
+    v.alarm->FontFelterSize(QStringLiteral("Courier New"), 12);
+    v.alarm->sbGemFont()->click();
+    QCOMPARE(v.indstillinger.fontNameDoc, "Courier New");
+    QCOMPARE(v.indstillinger.fontSizeDoc, 12);
 }
 
 void TestFormatVaerktoej::fontSkiftBeholderStoerrelse()

@@ -4,6 +4,8 @@
 #include "richtext/RtfReader.h"
 
 #include <QFile>
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -48,6 +50,7 @@ private Q_SLOTS:
     void modifiedFlag();
     void findText_data();
     void findText();
+    void tabLeavesTheEditorCtrlTabWritesATab();
 };
 
 void TestRichTextEdit::loadAndSaveKeepTextAndFormat()
@@ -308,6 +311,40 @@ void TestRichTextEdit::findText()
     edit.setPlainText(QStringLiteral("Møde i morgen, møde igen"));
     QCOMPARE(edit.findText(text, from, to, QTextDocument::FindFlags(flags)), expected);
     QCOMPARE(edit.textCursor().position(), 0);
+}
+
+void TestRichTextEdit::tabLeavesTheEditorCtrlTabWritesATab()
+{
+    // As the editors sit on the pages: inside tab pages, with a field after them.
+    QTabWidget pages;
+    auto *page = new QWidget;
+    auto *edit = new RichTextEdit(page);
+    auto *next = new QLineEdit(page);
+    next->move(0, 120);
+    pages.addTab(page, QStringLiteral("Ny alarm"));
+    pages.addTab(new QWidget, QStringLiteral("Kalender"));
+    pages.show();
+    QApplication::setActiveWindow(&pages);
+    QVERIFY(QTest::qWaitForWindowActive(&pages));
+    edit->setFocus();
+    QVERIFY(edit->hasFocus());
+
+    QTest::keyClick(edit, Qt::Key_A);
+    QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_B);
+    QCOMPARE(edit->toPlainText(), QStringLiteral("a\tb"));
+    QCOMPARE(pages.currentIndex(), 0);
+
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QVERIFY(next->hasFocus());
+    QCOMPARE(edit->toPlainText(), QStringLiteral("a\tb"));
+    QTest::keyClick(next, Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(edit->hasFocus());
+
+    // A read-only viewer writes nothing, and Ctrl+Tab keeps its usual meaning there.
+    edit->setReadOnly(true);
+    QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(edit->toPlainText(), QStringLiteral("a\tb"));
 }
 
 QTEST_MAIN(TestRichTextEdit)

@@ -26,6 +26,9 @@ esac
 # The Exec key: the path in double quotes, where \ " ` $ are escaped for the
 # quoting and every \ once more for the desktop entry's string; a % is %%.
 quoted=$(printf '%s' "$program" | sed -e 's/[\\"`$]/\\&/g' -e 's/\\/\\\\/g' -e 's/%/%%/g')
+# TryExec names the program file itself, with every \ escaped for the
+# entry's string: once the program is removed, the desktop skips the entry.
+tryexec=$(printf '%s' "$program" | sed -e 's/\\/\\\\/g')
 
 partial="$shortcut.$$.tmp"
 trap 'rm -f "$partial"' EXIT
@@ -34,6 +37,7 @@ cat >"$partial" <<ENTRY
 Type=Application
 Name=Klokkeven
 Comment=Skrivebordsur med alarmer
+TryExec=$tryexec
 Exec="$quoted"
 Icon=dk.klokkeven.Klokkeven
 Terminal=false
