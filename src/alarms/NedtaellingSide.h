@@ -2,6 +2,7 @@
 
 #include "alarms/AlarmTjenester.h"
 #include "alarms/NedtaellingsAlarm.h"
+#include "base/Indstillinger.h"
 
 #include <QWidget>
 
@@ -15,13 +16,12 @@ class QScrollBar;
 class RichTextEdit;
 class SoundPlayer;
 class UrVindue;
-struct Indstillinger;
 
 // The properties window's tab "Nedtællingsalarm": a one-off alarm after a span of
 // time, counted down or up in the main window's digital field, with its heading,
 // text, sound and repetitions; the sound list and the program's volume. The page
 // also serves the plain stopwatch of the tab "Ur".
-class NedtaellingSide : public QWidget
+class NedtaellingSide : public QWidget, public IndstillingsDel
 {
     Q_OBJECT
 
@@ -59,8 +59,8 @@ public:
     void StopUrTid(quint16 T, quint16 M, quint16 S);
     void StopUrAlarm();
 
-    void hentIndstillinger(const Indstillinger &indstillinger);
-    void gemIndstillinger(Indstillinger &indstillinger) const;
+    void hentIndstillinger(const Indstillinger &indstillinger) override;
+    void gemIndstillinger(Indstillinger &indstillinger) const override;
 
 private:
     void lydfilBoxClick();

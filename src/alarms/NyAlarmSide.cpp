@@ -8,6 +8,7 @@
 #include "clock/UrVindue.h"
 #include "dialogs/Messages.h"
 #include "platform/LocalTime.h"
+#include "richtext/FormatVaerktoej.h"
 #include "richtext/RichTextEdit.h"
 #include "ui/ActionIcons.h"
 #include "ui/Hints.h"
@@ -135,10 +136,8 @@ NyAlarmSide::NyAlarmSide(UrVindue &urVindue, const LydListe &lydListe, SoundPlay
     hoejre->addWidget(tekstLabel);
     auto *tekstRaekke = new QHBoxLayout;
     tekstRaekke->addWidget(m_alarmMemoNy, 1);
-    m_vaerktoejPlads = new QWidget(this);
-    auto *vaerktoej = new QVBoxLayout(m_vaerktoejPlads);
-    vaerktoej->setContentsMargins(0, 0, 0, 0);
-    tekstRaekke->addWidget(m_vaerktoejPlads);
+    m_vaerktoej = new FormatVaerktoej(m_alarmMemoNy, FormatVaerktoej::alarmValg(), this);
+    tekstRaekke->addWidget(m_vaerktoej);
     hoejre->addLayout(tekstRaekke, 1);
     auto *knapRaekke = new QHBoxLayout;
     auto *sbInfoalarm = new QPushButton(QStringLiteral("Information"), this);
@@ -321,10 +320,12 @@ void NyAlarmSide::hentIndstillinger(const Indstillinger &indstillinger)
     m_alarmtypeValg->button(int(AlarmType::Daglig))->setChecked(true);
     alarmtypeValgClick();
     m_sbGemAlarm->setEnabled(false);
+    m_vaerktoej->hentIndstillinger(indstillinger);
 }
 
 void NyAlarmSide::gemIndstillinger(Indstillinger &indstillinger) const
 {
     indstillinger.alarmLydIndex = m_alarmLydIndex;
     indstillinger.alarmLydGentagelse = m_alarmLydGentagelse;
+    m_vaerktoej->gemIndstillinger(indstillinger);
 }

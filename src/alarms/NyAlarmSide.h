@@ -2,10 +2,12 @@
 
 #include "alarms/AlarmFile.h"
 #include "alarms/AlarmTjenester.h"
+#include "base/Indstillinger.h"
 
 #include <QWidget>
 
 class CifferFelt;
+class FormatVaerktoej;
 class LydListe;
 class QButtonGroup;
 class QComboBox;
@@ -14,12 +16,12 @@ class QPushButton;
 class RichTextEdit;
 class SoundPlayer;
 class UrVindue;
-struct Indstillinger;
 
 // The properties window's tab "Ny alarm": the editor of daily, dated and yearly
 // alarms. "Gem" checks the fields, asks before an alarm of the same date and minute
 // is replaced, writes the alarm's pair of files and reloads today's alarms.
-class NyAlarmSide : public QWidget
+// Beside the text stand its own formatting tools.
+class NyAlarmSide : public QWidget, public IndstillingsDel
 {
     Q_OBJECT
 
@@ -37,8 +39,7 @@ public:
     CifferFelt *EditGentagelse() const { return m_EditGentagelse; }
     QLineEdit *EditOverskrift() const { return m_EditOverskrift; }
     RichTextEdit *alarmMemoNy() const { return m_alarmMemoNy; }
-    // The place of the formatting tools, above the text.
-    QWidget *vaerktoejPlads() const { return m_vaerktoejPlads; }
+    FormatVaerktoej *vaerktoej() const { return m_vaerktoej; }
     QPushButton *sbDagsDato() const { return m_sbDagsDato; }
     QPushButton *sbSide4Play() const { return m_sbSide4Play; }
     QPushButton *sbNyAlarm() const { return m_sbNyAlarm; }
@@ -58,8 +59,8 @@ public:
     // unchanged) when the text cannot be read. "Gem" is disabled afterwards.
     bool visAlarm(const TAlarmRecord &E, const QString &tekstfil);
 
-    void hentIndstillinger(const Indstillinger &indstillinger);
-    void gemIndstillinger(Indstillinger &indstillinger) const;
+    void hentIndstillinger(const Indstillinger &indstillinger) override;
+    void gemIndstillinger(Indstillinger &indstillinger) const override;
 
 private:
     AlarmType valgtType() const;
@@ -81,7 +82,7 @@ private:
     QComboBox *m_cbLydfiler;
     CifferFelt *m_EditGentagelse;
     QLineEdit *m_EditOverskrift;
-    QWidget *m_vaerktoejPlads;
+    FormatVaerktoej *m_vaerktoej;
     RichTextEdit *m_alarmMemoNy;
     QPushButton *m_sbDagsDato;
     QPushButton *m_sbSide4Play;

@@ -7,11 +7,9 @@
 #include "app/Installation.h"
 #include "app/Tegenskabsform.h"
 #include "app/Tmainform.h"
-#include "appearance/EgenskaberSide.h"
 #include "appearance/Tgemhentform.h"
 #include "appearance/UiStil.h"
 #include "calendar/KalenderSide.h"
-#include "calendar/OpstartValg.h"
 #include "calendar/Ttekstform.h"
 #include "dialogs/Messages.h"
 #include "dialogs/Tinfform.h"
@@ -23,7 +21,6 @@
 #include "platform/DataLocation.h"
 #include "ui/Hints.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <stdexcept>
@@ -145,7 +142,7 @@ void Klokkeven::wire(Messages &messages)
     if (Tegenskabsform *egenskabsform = v.egenskabsform) {
         connect(main, &Tmainform::egenskaberOensket, egenskabsform, &Tegenskabsform::visSide);
         // The overview follows every load and every firing of today's alarms.
-        connect(main, &Tmainform::dagensAlarmerAendret, egenskabsform->side3(),
+        connect(main, &Tmainform::dagensAlarmerAendret, egenskabsform->alarmOversigtSide(),
                 &AlarmOversigtSide::loadDagensAlarmer);
         const DataFolders &folders = main->folders();
         egenskabsform->setDesignfiler(folders.filnavnOpt, folders.filnavnLook, messages,
@@ -184,27 +181,22 @@ void Klokkeven::wireKalender()
     Tegenskabsform *egenskabsform = v.egenskabsform;
     if (!egenskabsform)
         return;
-    KalenderSide *kalender = egenskabsform->side5();
     if (TspmForm *spmForm = v.spmForm)
-        kalender->setSpoerg([spmForm](const QString &fName, TspmForm::SpmType spmType) {
-            spmForm->setSpm(fName, spmType);
-            return spmForm->exec() == TspmForm::Ja;
-        });
+        egenskabsform->kalenderSide()->setSpoerg(
+            [spmForm](const QString &fName, TspmForm::SpmType spmType) {
+                spmForm->setSpm(fName, spmType);
+                return spmForm->exec() == TspmForm::Ja;
+            });
     Ttekstform *tekstform = v.tekstform;
     if (!tekstform)
         return;
-    kalender->setTekstform(tekstform, egenskabsform->opstartValg());
+    egenskabsform->setTekstform(tekstform);
     // The very first start shows the welcome document instead of the date's.
     if (egenskabsform->firstOpstart())
         tekstform->setVelkomst(v.mainform->folders().ProgramDir + DataLocation::separator() +
                                QStringLiteral("Velkommen.rtf"));
     connect(v.mainform, &Tmainform::foersteVisning, tekstform,
-            [egenskabsform, kalender, tekstform] {
-                if (!egenskabsform->opstartValg()->opstartCheck()->isChecked())
-                    return;
-                kalender->setMappe(false);
-                tekstform->show();
-            });
+            [egenskabsform, tekstform] { egenskabsform->visTekstformVedStart(*tekstform); });
 }
 
 void Klokkeven::gemVinduer()

@@ -9,12 +9,14 @@
 #include "base/LydListe.h"
 #include "calendar/KalenderSide.h"
 #include "calendar/OpstartValg.h"
+#include "calendar/Ttekstform.h"
 #include "clock/UrVindue.h"
 #include "launcher/OpstartGenvej.h"
 #include "richtext/FormatVaerktoej.h"
 #include "ui/Hints.h"
 #include "ui/WindowGeometry.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -39,20 +41,21 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
 
     m_egenskabsBog = new QTabWidget(this);
     m_egenskabsBog->setAccessibleName(QStringLiteral("Egenskaber"));
-    m_side1 = new UrSide(urVindue);
-    m_side2 = new NedtaellingSide(urVindue, lydListe, soundPlayer, alarmTjenester);
-    m_side4 = new NyAlarmSide(urVindue, lydListe, soundPlayer, alarmTjenester);
-    m_side3 = new AlarmOversigtSide(urVindue, *m_side4, alarmTjenester);
-    m_side5 = new KalenderSide(brugerKalenderMappe, alarmTjenester.localTime,
-                               alarmTjenester.messages, m_indstillinger);
+    m_urSide = new UrSide(urVindue);
+    m_nedtaellingSide = new NedtaellingSide(urVindue, lydListe, soundPlayer, alarmTjenester);
+    m_nyAlarmSide = new NyAlarmSide(urVindue, lydListe, soundPlayer, alarmTjenester);
+    m_alarmOversigtSide = new AlarmOversigtSide(urVindue, *m_nyAlarmSide, alarmTjenester);
+    m_kalenderSide =
+        new KalenderSide(brugerKalenderMappe, alarmTjenester.localTime, alarmTjenester.messages);
     m_opstartValg = new OpstartValg;
-    m_side6 = new EgenskaberSide(m_opstartValg);
-    m_egenskabsBog->addTab(m_side1, QStringLiteral("Ur"));
-    m_egenskabsBog->addTab(m_side2, QStringLiteral("Nedtællingsalarm"));
-    m_egenskabsBog->addTab(m_side3, QStringLiteral("Alarmer"));
-    m_egenskabsBog->addTab(m_side4, QStringLiteral("Ny alarm"));
-    m_egenskabsBog->addTab(m_side5, QStringLiteral("Kalender"));
-    m_egenskabsBog->addTab(m_side6, QStringLiteral("Egenskaber"));
+    m_egenskaberSide = new EgenskaberSide(m_opstartValg);
+    m_dele = {m_nedtaellingSide, m_nyAlarmSide, m_kalenderSide, m_opstartValg};
+    m_egenskabsBog->addTab(m_urSide, QStringLiteral("Ur"));
+    m_egenskabsBog->addTab(m_nedtaellingSide, QStringLiteral("Nedtællingsalarm"));
+    m_egenskabsBog->addTab(m_alarmOversigtSide, QStringLiteral("Alarmer"));
+    m_egenskabsBog->addTab(m_nyAlarmSide, QStringLiteral("Ny alarm"));
+    m_egenskabsBog->addTab(m_kalenderSide, QStringLiteral("Kalender"));
+    m_egenskabsBog->addTab(m_egenskaberSide, QStringLiteral("Egenskaber"));
     m_infoBar = new QStatusBar(this);
     m_infoBar->setAccessibleName(QStringLiteral("Statuslinje"));
     m_infoBar->setFixedHeight(19);
@@ -64,24 +67,26 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
     layout->addWidget(m_infoBar);
 
     connect(m_egenskabsBog, &QTabWidget::currentChanged, this, &Tegenskabsform::egenskabsBogChange);
-    connect(m_side6, &EgenskaberSide::gemOensket, this, &Tegenskabsform::optGem);
-    connect(m_side1->suStartKnap(), &QPushButton::clicked, m_side2,
+    connect(m_egenskaberSide, &EgenskaberSide::gemOensket, this, &Tegenskabsform::optGem);
+    connect(m_urSide->suStartKnap(), &QPushButton::clicked, m_nedtaellingSide,
             &NedtaellingSide::suStartKnapClick);
-    connect(m_side1->suStopKnap(), &QPushButton::clicked, m_side2,
+    connect(m_urSide->suStopKnap(), &QPushButton::clicked, m_nedtaellingSide,
             &NedtaellingSide::suStopKnapClick);
-    connect(m_side3, &AlarmOversigtSide::redigeres, this,
+    connect(m_alarmOversigtSide, &AlarmOversigtSide::redigeres, this,
             [this] { m_egenskabsBog->setCurrentIndex(int(EgenskabsSide::NyAlarm)); });
-    // The alarm editor's formatting tools; their style shortcuts work from every tab.
-    m_alarmVaerktoej = new FormatVaerktoej(m_side4->alarmMemoNy(), m_indstillinger,
-                                           FormatVaerktoej::alarmValg(), m_side4->vaerktoejPlads());
-    m_side4->vaerktoejPlads()->layout()->addWidget(m_alarmVaerktoej);
-    m_alarmVaerktoej->genvejeI(this);
-    connect(m_side5, &KalenderSide::statusTekst, this, &Tegenskabsform::HintInfoShow);
-    connect(m_side5, &KalenderSide::lukOensket, this, &QWidget::close);
-    connect(m_side5->vaerktoej(), &FormatVaerktoej::infoOensket, this,
+    // The alarm editor's style shortcuts work from every tab.
+    m_nyAlarmSide->vaerktoej()->genvejeI(this);
+    // A standard font kept in either editor is part of the options at once.
+    for (FormatVaerktoej *vaerktoej : {m_nyAlarmSide->vaerktoej(), m_kalenderSide->vaerktoej()})
+        connect(vaerktoej, &FormatVaerktoej::standardFontAendret, this,
+                [this, vaerktoej] { vaerktoej->gemIndstillinger(m_indstillinger); });
+    connect(m_kalenderSide, &KalenderSide::statusTekst, this, &Tegenskabsform::HintInfoShow);
+    connect(m_kalenderSide, &KalenderSide::lukOensket, this, &QWidget::close);
+    connect(m_kalenderSide->vaerktoej(), &FormatVaerktoej::infoOensket, this,
             [this] { m_urVindue.info(QStringLiteral("Kalender")); });
     connect(m_opstartValg, &OpstartValg::previewOensket, this, &Tegenskabsform::previewKnapClick);
-    connect(m_side6->designBox(), &QComboBox::activated, this, &Tegenskabsform::designBoxChange);
+    connect(m_egenskaberSide->designBox(), &QComboBox::activated, this,
+            &Tegenskabsform::designBoxChange);
 
     FormCreate(hints);
 }
@@ -91,9 +96,9 @@ void Tegenskabsform::FormCreate(Hints &hints)
     m_opstart = true;
     connect(&hints, &Hints::hint, this, &Tegenskabsform::HintInfo);
     loadLydfiler();
-    m_side1->loadUrDesigns();
+    m_urSide->loadUrDesigns();
     optHent();
-    setLydstyrke(m_side2->lydBar()->value());
+    setLydstyrke(m_nedtaellingSide->lydBar()->value());
     loadDesign();
     newDesign();
     vaerktoejOpsaet();
@@ -101,8 +106,8 @@ void Tegenskabsform::FormCreate(Hints &hints)
 
 void Tegenskabsform::vaerktoejOpsaet()
 {
-    m_alarmVaerktoej->opsaet();
-    m_side5->vaerktoej()->opsaet();
+    m_nyAlarmSide->vaerktoej()->opsaet();
+    m_kalenderSide->vaerktoej()->opsaet();
 }
 
 void Tegenskabsform::showEvent(QShowEvent *event)
@@ -116,8 +121,8 @@ void Tegenskabsform::FormShow()
 {
     m_opstart = false;
     m_urVindue.SetTransparent(true);
-    m_side5->FormShow();
-    m_side6->gemButton()->setEnabled(false);
+    m_kalenderSide->FormShow();
+    m_egenskaberSide->gemButton()->setEnabled(false);
 }
 
 void Tegenskabsform::setOpstartGenvej(const OpstartStier &stier, Shell &shell, Messages &messages,
@@ -125,11 +130,11 @@ void Tegenskabsform::setOpstartGenvej(const OpstartStier &stier, Shell &shell, M
 {
     m_opstartGenvej = new OpstartGenvej(stier, shell, messages, std::move(infoVindue),
                                         m_indstillinger.startProgFilename, this);
-    QPushButton *knap = m_side6->startProgDoButton();
+    QPushButton *knap = m_egenskaberSide->startProgDoButton();
     connect(knap, &QPushButton::clicked, m_opstartGenvej, &OpstartGenvej::startProgDoButtonClick);
     connect(m_opstartGenvej, &OpstartGenvej::caption, knap, &QPushButton::setText);
-    connect(m_opstartGenvej, &OpstartGenvej::trykket, m_side6->gemButton(),
-            [this] { m_side6->gemButton()->setEnabled(true); });
+    connect(m_opstartGenvej, &OpstartGenvej::trykket, m_egenskaberSide->gemButton(),
+            [this] { m_egenskaberSide->gemButton()->setEnabled(true); });
 }
 
 void Tegenskabsform::visSide(std::optional<EgenskabsSide> side)
@@ -145,8 +150,8 @@ void Tegenskabsform::loadLydfiler()
 {
     // The main window read the sound folder when it was created.
     const QStringList navne = m_lydListe.navne();
-    m_side2->visLyde(navne);
-    m_side4->visLyde(navne);
+    m_nedtaellingSide->visLyde(navne);
+    m_nyAlarmSide->visLyde(navne);
 }
 
 void Tegenskabsform::playAlarm(int aIndex, int aAntal, bool test)
@@ -156,14 +161,13 @@ void Tegenskabsform::playAlarm(int aIndex, int aAntal, bool test)
 
 void Tegenskabsform::setLydstyrke(int styrke)
 {
-    m_side2->setLydstyrke(styrke);
+    m_nedtaellingSide->setLydstyrke(styrke);
 }
 
 bool Tegenskabsform::optGem()
 {
-    m_side2->gemIndstillinger(m_indstillinger);
-    m_side4->gemIndstillinger(m_indstillinger);
-    m_opstartValg->gemIndstillinger(m_indstillinger);
+    for (const IndstillingsDel *del : m_dele)
+        del->gemIndstillinger(m_indstillinger);
     m_indstillinger.side = EgenskabsSide(m_egenskabsBog->currentIndex());
     const QRect ramme = frameGeometry();
     const std::optional<QPoint> foer =
@@ -183,11 +187,10 @@ void Tegenskabsform::optHent()
         const QSignalBlocker blocker(m_egenskabsBog);
         m_egenskabsBog->setCurrentIndex(int(m_indstillinger.side));
     }
-    m_side2->hentIndstillinger(m_indstillinger);
-    m_side4->hentIndstillinger(m_indstillinger);
-    m_side6->startProgDoButton()->setText(
+    for (IndstillingsDel *del : m_dele)
+        del->hentIndstillinger(m_indstillinger);
+    m_egenskaberSide->startProgDoButton()->setText(
         OpstartGenvej::startCaption(m_indstillinger.startProgFilename));
-    m_opstartValg->hentIndstillinger(m_indstillinger);
     if (m_indstillinger.vindue)
         WindowGeometry::place(*this, m_indstillinger.vindue->topLeft(),
                               m_indstillinger.vindue->size());
@@ -199,37 +202,37 @@ void Tegenskabsform::setDesignfiler(const QString &filnavnOpt, const QString &fi
                                     Messages &messages, Tgemhentform *gemhentform,
                                     TspmForm *spmForm)
 {
-    m_side1->setDesignfiler(filnavnOpt, filnavnLook, messages, gemhentform, spmForm);
+    m_urSide->setDesignfiler(filnavnOpt, filnavnLook, messages, gemhentform, spmForm);
 }
 
 void Tegenskabsform::preDef(int index)
 {
-    m_side1->preDef(index);
+    m_urSide->preDef(index);
 }
 
 void Tegenskabsform::vaelgPreDef(int index)
 {
-    m_side1->vaelgPreDef(index);
+    m_urSide->vaelgPreDef(index);
 }
 
 bool Tegenskabsform::gemUrDesign(const QString &path) const
 {
-    return m_side1->gemUrDesign(path);
+    return m_urSide->gemUrDesign(path);
 }
 
 void Tegenskabsform::hentUrDesign(const QString &path)
 {
-    m_side1->hentUrDesign(path);
+    m_urSide->hentUrDesign(path);
 }
 
 void Tegenskabsform::genskabUrDesign()
 {
-    m_side1->genskabUrDesign();
+    m_urSide->genskabUrDesign();
 }
 
 void Tegenskabsform::loadDesign()
 {
-    QComboBox *box = m_side6->designBox();
+    QComboBox *box = m_egenskaberSide->designBox();
     box->clear();
     box->addItems(UiStil::navne());
     box->setCurrentIndex(box->findText(UiStil::fundet(designName())));
@@ -237,7 +240,7 @@ void Tegenskabsform::loadDesign()
 
 void Tegenskabsform::newDesign()
 {
-    QComboBox *box = m_side6->designBox();
+    QComboBox *box = m_egenskaberSide->designBox();
     const QString valgt = box->currentIndex() >= 0 ? box->currentText() : QString();
     if (valgt.compare(m_indstillinger.designName, Qt::CaseInsensitive) != 0)
         m_indstillinger.designName = valgt;
@@ -263,13 +266,27 @@ void Tegenskabsform::HintInfoShow(const QString &tekst)
 void Tegenskabsform::egenskabsBogChange(int index)
 {
     if (index == int(EgenskabsSide::Kalender))
-        m_side5->setMappe(true);
+        m_kalenderSide->setMappe(true);
     else
         m_infoBar->clearMessage();
 }
 
+void Tegenskabsform::setTekstform(Ttekstform *tekstform)
+{
+    m_kalenderSide->setTekstform(tekstform, m_opstartValg);
+}
+
+bool Tegenskabsform::visTekstformVedStart(Ttekstform &tekstform)
+{
+    if (!m_opstartValg->opstartCheck()->isChecked())
+        return false;
+    m_kalenderSide->setMappe(false);
+    tekstform.show();
+    return true;
+}
+
 void Tegenskabsform::previewKnapClick()
 {
-    m_side5->loadTekst();
-    m_side5->visTekstform();
+    m_kalenderSide->loadTekst();
+    m_kalenderSide->visTekstform();
 }

@@ -24,6 +24,7 @@ class QTabWidget;
 class Shell;
 class SoundPlayer;
 class Tgemhentform;
+class Ttekstform;
 class TspmForm;
 class UrSide;
 class UrVindue;
@@ -46,16 +47,12 @@ public:
 
     QTabWidget *egenskabsBog() const { return m_egenskabsBog; }
     QStatusBar *infoBar() const { return m_infoBar; }
-    UrSide *side1() const { return m_side1; }
-    NedtaellingSide *side2() const { return m_side2; }
-    AlarmOversigtSide *side3() const { return m_side3; }
-    NyAlarmSide *side4() const { return m_side4; }
-    KalenderSide *side5() const { return m_side5; }
-    EgenskaberSide *side6() const { return m_side6; }
-    // The calendar's start-up choices on the tab "Egenskaber".
-    OpstartValg *opstartValg() const { return m_opstartValg; }
-    // The formatting tools beside the new-alarm editor.
-    FormatVaerktoej *alarmVaerktoej() const { return m_alarmVaerktoej; }
+    UrSide *urSide() const { return m_urSide; }
+    NedtaellingSide *nedtaellingSide() const { return m_nedtaellingSide; }
+    AlarmOversigtSide *alarmOversigtSide() const { return m_alarmOversigtSide; }
+    NyAlarmSide *nyAlarmSide() const { return m_nyAlarmSide; }
+    KalenderSide *kalenderSide() const { return m_kalenderSide; }
+    EgenskaberSide *egenskaberSide() const { return m_egenskaberSide; }
 
     bool opstart() const { return m_opstart; }
     // Set when the program started without an options file.
@@ -63,6 +60,11 @@ public:
     const Indstillinger &indstillinger() const { return m_indstillinger; }
     // "Preview": the viewer on the chosen document of the calendar's date.
     void previewKnapClick();
+    // The viewer that the calendar's listings and start-up choice serve.
+    void setTekstform(Ttekstform *tekstform);
+    // Shows the viewer on the calendar's date where the start-up choice asks
+    // for it; false where it does not.
+    bool visTekstformVedStart(Ttekstform &tekstform);
 
     // Readies the start-up shortcut button, once every window exists: its
     // messages are notices of `messages` for the information window `infoVindue`.
@@ -124,13 +126,14 @@ private:
     bool m_firstOpstart = false;
     QTabWidget *m_egenskabsBog;
     QStatusBar *m_infoBar;
-    UrSide *m_side1;
-    NedtaellingSide *m_side2;
-    AlarmOversigtSide *m_side3;
-    NyAlarmSide *m_side4;
-    KalenderSide *m_side5;
-    EgenskaberSide *m_side6;
+    UrSide *m_urSide;
+    NedtaellingSide *m_nedtaellingSide;
+    AlarmOversigtSide *m_alarmOversigtSide;
+    NyAlarmSide *m_nyAlarmSide;
+    KalenderSide *m_kalenderSide;
+    EgenskaberSide *m_egenskaberSide;
     OpstartValg *m_opstartValg;
-    FormatVaerktoej *m_alarmVaerktoej;
+    // The parts that keep lines of the options file.
+    QList<IndstillingsDel *> m_dele;
     OpstartGenvej *m_opstartGenvej = nullptr;
 };

@@ -36,6 +36,17 @@ struct Indstillinger
     friend bool operator==(const Indstillinger &, const Indstillinger &) = default;
 };
 
+// A part of the properties window that keeps lines of the options file: it
+// takes them once the file is read and gives them back before it is written,
+// so the window loops over its parts without knowing their lines.
+class IndstillingsDel
+{
+public:
+    virtual ~IndstillingsDel() = default;
+    virtual void hentIndstillinger(const Indstillinger &indstillinger) = 0;
+    virtual void gemIndstillinger(Indstillinger &indstillinger) const = 0;
+};
+
 // The options file: 22 lines through the text-list-file helper.
 namespace Indstillingsfil {
 

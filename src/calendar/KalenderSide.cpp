@@ -53,7 +53,7 @@ QLineEdit *talFelt(const QString &hint, int maks, QWidget *parent)
 } // namespace
 
 KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &localTime,
-                           Messages &messages, Indstillinger &indstillinger, QWidget *parent)
+                           Messages &messages, QWidget *parent)
     : QWidget(parent), m_brugerKalenderMappe(brugerKalenderMappe), m_localTime(localTime),
       m_messages(messages)
 {
@@ -132,8 +132,7 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     m_visKnap = knap(QStringLiteral("Vis"), QStringLiteral("Åben dokumentvisningsboksen"), this);
     m_NyKnapK = knap(QStringLiteral("Nyt"), QString(), this);
 
-    m_vaerktoej =
-        new FormatVaerktoej(m_kTekst, indstillinger, FormatVaerktoej::kalenderValg(), this);
+    m_vaerktoej = new FormatVaerktoej(m_kTekst, FormatVaerktoej::kalenderValg(), this);
 
     auto *venstre = new QVBoxLayout;
     auto *datoRaekke = new QHBoxLayout;
@@ -406,4 +405,14 @@ bool KalenderSide::sletFil(const QString &aFilename, bool toPapirkurv)
 void KalenderSide::opdaterSlet()
 {
     m_aSletRtf->setEnabled(!m_dokuBox->selectedItems().isEmpty());
+}
+
+void KalenderSide::hentIndstillinger(const Indstillinger &indstillinger)
+{
+    m_vaerktoej->hentIndstillinger(indstillinger);
+}
+
+void KalenderSide::gemIndstillinger(Indstillinger &indstillinger) const
+{
+    m_vaerktoej->gemIndstillinger(indstillinger);
 }

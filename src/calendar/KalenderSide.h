@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Indstillinger.h"
 #include "calendar/TAlmenX.h"
 #include "dialogs/TspmForm.h"
 
@@ -18,11 +19,10 @@ class QListWidget;
 class QPushButton;
 class RichTextEdit;
 class Ttekstform;
-struct Indstillinger;
 
 // The properties window's tab "Kalender": the documents of each date, in a
 // folder of the date's own, written in a rich-text editor with its tools.
-class KalenderSide : public QWidget
+class KalenderSide : public QWidget, public IndstillingsDel
 {
     Q_OBJECT
 
@@ -31,7 +31,11 @@ public:
     using Spoerg = std::function<bool(const QString &fName, TspmForm::SpmType spmType)>;
 
     KalenderSide(const QString &brugerKalenderMappe, const LocalTime &localTime, Messages &messages,
-                 Indstillinger &indstillinger, QWidget *parent = nullptr);
+                 QWidget *parent = nullptr);
+
+    // The options file's lines of the calendar are its editor's standard font.
+    void hentIndstillinger(const Indstillinger &indstillinger) override;
+    void gemIndstillinger(Indstillinger &indstillinger) const override;
 
     void setSpoerg(Spoerg spoerg) { m_spoerg = std::move(spoerg); }
     // The viewer follows every listing; the start-up choice picks its first document.

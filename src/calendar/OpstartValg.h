@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Indstillinger.h"
 #include "calendar/Kalender.h"
 
 #include <QWidget>
@@ -7,11 +8,10 @@
 class QButtonGroup;
 class QCheckBox;
 class QPushButton;
-struct Indstillinger;
 
 // The calendar's start-up choices on the tab "Egenskaber": whether the
 // document viewer opens at start, on which document, and "Preview".
-class OpstartValg : public QWidget
+class OpstartValg : public QWidget, public IndstillingsDel
 {
     Q_OBJECT
 
@@ -23,8 +23,8 @@ public:
     QPushButton *previewKnap() const { return m_previewKnap; }
     Kalender::Opstart valg() const;
 
-    void hentIndstillinger(const Indstillinger &indstillinger);
-    void gemIndstillinger(Indstillinger &indstillinger) const;
+    void hentIndstillinger(const Indstillinger &indstillinger) override;
+    void gemIndstillinger(Indstillinger &indstillinger) const override;
 
 Q_SIGNALS:
     // "Preview": the viewer is wanted on the chosen document of the selected date.

@@ -1,6 +1,5 @@
 #include "richtext/FormatVaerktoej.h"
 
-#include "base/Indstillinger.h"
 #include "richtext/FarveGitter.h"
 #include "richtext/RichTextEdit.h"
 #include "richtext/TFontSizeComboBox.h"
@@ -92,9 +91,10 @@ FormatVaerktoej::Valg FormatVaerktoej::kalenderValg()
             true};
 }
 
-FormatVaerktoej::FormatVaerktoej(RichTextEdit *editor, Indstillinger &indstillinger,
-                                 const Valg &valg, QWidget *parent)
-    : QWidget(parent), m_editor(editor), m_indstillinger(indstillinger), m_valg(valg)
+FormatVaerktoej::FormatVaerktoej(RichTextEdit *editor, const Valg &valg, QWidget *parent)
+    : QWidget(parent), m_editor(editor), m_valg(valg),
+      m_standardFont(Indstillinger().*valg.fontNavn),
+      m_standardStoerrelse(Indstillinger().*valg.fontStoerrelse)
 {
     m_FontName = new QComboBox(this);
     m_FontName->setAccessibleName(QStringLiteral("Font"));
@@ -290,10 +290,22 @@ void FormatVaerktoej::byggKommandoer()
             [this](const QPoint &pos) { m_popupMenu->popup(m_editor->mapToGlobal(pos)); });
 }
 
+void FormatVaerktoej::hentIndstillinger(const Indstillinger &indstillinger)
+{
+    m_standardFont = indstillinger.*m_valg.fontNavn;
+    m_standardStoerrelse = indstillinger.*m_valg.fontStoerrelse;
+}
+
+void FormatVaerktoej::gemIndstillinger(Indstillinger &indstillinger) const
+{
+    indstillinger.*m_valg.fontNavn = m_standardFont;
+    indstillinger.*m_valg.fontStoerrelse = m_standardStoerrelse;
+}
+
 void FormatVaerktoej::opsaet()
 {
-    const QString navn = m_indstillinger.*m_valg.fontNavn;
-    const int stoerrelse = m_indstillinger.*m_valg.fontStoerrelse;
+    const QString navn = m_standardFont;
+    const int stoerrelse = m_standardStoerrelse;
     FontFelter(navn);
     FontFelterSize(navn, stoerrelse);
     m_OldFontname.clear();
@@ -401,7 +413,7 @@ void FormatVaerktoej::aOverskriftExecute()
 {
     if (m_editor->plainTextMode())
         return;
-    SetSize(m_indstillinger.*m_valg.fontStoerrelse + 2);
+    SetSize(m_standardStoerrelse + 2);
     m_editor->setSelColor(FarveGitter::kFarver[FarveGitter::kBlaa]);
     m_ColorGrid->setForegroundIndex(FarveGitter::kBlaa);
 }
@@ -410,7 +422,7 @@ void FormatVaerktoej::aTekstExecute()
 {
     if (m_editor->plainTextMode())
         return;
-    SetSize(m_indstillinger.*m_valg.fontStoerrelse);
+    SetSize(m_standardStoerrelse);
     m_editor->setSelColor(FarveGitter::kFarver[FarveGitter::kSort]);
     m_ColorGrid->setForegroundIndex(FarveGitter::kSort);
 }
@@ -430,8 +442,9 @@ void FormatVaerktoej::sbGemFontClick()
     // Without a font and a size shown there is nothing to keep.
     if (m_FontName->currentIndex() < 0 || m_SizBox->currentIndex() < 0)
         return;
-    m_indstillinger.*m_valg.fontNavn = m_FontName->currentText();
-    m_indstillinger.*m_valg.fontStoerrelse = m_SizBox->currentText().toInt();
+    m_standardFont = m_FontName->currentText();
+    m_standardStoerrelse = m_SizBox->currentText().toInt();
+    Q_EMIT standardFontAendret(m_standardFont, m_standardStoerrelse);
 }
 
 void FormatVaerktoej::XYinfo()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Indstillinger.h"
+
 #include <QKeySequence>
 #include <QString>
 #include <QWidget>
@@ -13,14 +15,14 @@ class QToolBar;
 class QToolButton;
 class RichTextEdit;
 class TFontSizeComboBox;
-struct Indstillinger;
 
 // The formatting tools beside a rich-text editor: font list, size box, size
 // and font buttons, colour grid, heading and body styles, the standard font,
 // a tool bar and pop-up menus of the common editing commands. The alarm
 // editor and the calendar editor each have a set; what differs between the
-// two is given by a Valg.
-class FormatVaerktoej : public QWidget
+// two is given by a Valg. Its lines of the options file are the editor's
+// standard font.
+class FormatVaerktoej : public QWidget, public IndstillingsDel
 {
     Q_OBJECT
 
@@ -42,8 +44,10 @@ public:
     static Valg alarmValg();
     static Valg kalenderValg();
 
-    FormatVaerktoej(RichTextEdit *editor, Indstillinger &indstillinger, const Valg &valg,
-                    QWidget *parent = nullptr);
+    FormatVaerktoej(RichTextEdit *editor, const Valg &valg, QWidget *parent = nullptr);
+
+    void hentIndstillinger(const Indstillinger &indstillinger) override;
+    void gemIndstillinger(Indstillinger &indstillinger) const override;
 
     // The set-up after the options are read: the font list and the size box
     // show the standard font, and the alarm editor takes it.
@@ -93,6 +97,8 @@ public:
 Q_SIGNALS:
     // "Information" was pressed: the page "Kalender" is wanted.
     void infoOensket();
+    // The user kept the font and size shown as the editor's standard font.
+    void standardFontAendret(const QString &fontNavn, int fontStoerrelse);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -107,8 +113,9 @@ private:
     void markeringer();
 
     RichTextEdit *m_editor;
-    Indstillinger &m_indstillinger;
     const Valg m_valg;
+    QString m_standardFont;
+    int m_standardStoerrelse = 10;
     QString m_OldFontname;
     QString m_OldFontSizname;
     QComboBox *m_FontName;

@@ -1,3 +1,4 @@
+#include "HeltProgram.h"
 #include "RecordingMessages.h"
 #include "TestFiles.h"
 #include "alarms/AlarmOversigtSide.h"
@@ -38,23 +39,16 @@ namespace {
 const QDateTime kNu(QDate(2026, 12, 10), QTime(10, 0, 0));
 
 // The whole program on a temporary data folder with two sounds, shown, at 10:00.
-class Program
+class Program : public HeltProgram
 {
 public:
     Program()
     {
-        putFile(tmp.path() + "/Alarmlydfiler/Klokkespil.wav", "RIFF");
-        putFile(tmp.path() + "/Alarmlydfiler/Zylo.wav", "RIFF");
+        toLyde();
         platform.localTime.set(kNu);
     }
 
-    void start()
-    {
-        program = std::make_unique<Klokkeven>(tmp.path(), QString(), platform.services(), messages);
-        main = program->vinduer().mainform;
-        form = program->vinduer().egenskabsform;
-        program->show();
-    }
+    void start() { HeltProgram::start(true); }
 
     QString alarmDir() const { return folders.alarmDir; }
     QString tekster() const { return folders.alarmTekster; }
@@ -81,18 +75,12 @@ public:
         });
     }
 
-    NedtaellingSide &ned() const { return *form->side2(); }
-    AlarmOversigtSide &oversigt() const { return *form->side3(); }
-    NyAlarmSide &ny() const { return *form->side4(); }
+    NedtaellingSide &ned() const { return *form->nedtaellingSide(); }
+    AlarmOversigtSide &oversigt() const { return *form->alarmOversigtSide(); }
+    NyAlarmSide &ny() const { return *form->nyAlarmSide(); }
 
-    QTemporaryDir tmp;
     // The folders the program computes for the fake platform's user.
     const DataFolders folders{tmp.path(), QStringLiteral("Anna")};
-    FakePlatform platform;
-    RecordingMessages messages;
-    std::unique_ptr<Klokkeven> program;
-    Tmainform *main = nullptr;
-    Tegenskabsform *form = nullptr;
     QStringList spoergsmaal;
 };
 
@@ -580,14 +568,14 @@ void TestAlarmSider::plainStopwatchButtons()
     Program p;
     p.start();
     TStopUr &stopUr = p.main->StopUr();
-    p.form->side1()->suStartKnap()->click();
+    p.form->urSide()->suStartKnap()->click();
     QCOMPARE(stopUr.UrType(), utStop);
     QVERIFY(stopUr.isTicking());
     QVERIFY(p.main->Ur().isHidden());
     QCOMPARE(p.ned().nedtaelling().suTimer(), -1);
     p.platform.localTime.set(kNu.addSecs(3600 * 30));
     stopUr.OnTim();
-    p.form->side1()->suStopKnap()->click();
+    p.form->urSide()->suStopKnap()->click();
     QVERIFY(!stopUr.isTicking());
     QCOMPARE(stopUr.TidS(), QStringLiteral("30:00:00"));
     QVERIFY(!p.program->vinduer().alarmform->isVisible());

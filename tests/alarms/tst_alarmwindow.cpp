@@ -1,3 +1,4 @@
+#include "HeltProgram.h"
 #include "RecordingMessages.h"
 #include "TestFiles.h"
 #include "alarms/AlarmFile.h"
@@ -53,20 +54,17 @@ void pressCloseBox(QWidget &window)
 
 // A whole program on a temporary data folder with two sounds, at a set time.
 // The program's messages are recorded unless the test hands it others.
-class AlarmFixture
+class AlarmFixture : public HeltProgram
 {
 public:
     explicit AlarmFixture(const QDateTime &now = kKvartOverTi, Messages *shown = nullptr)
     {
         platform.localTime.set(now);
-        QVERIFY(putFile(tmp.path() + "/Alarmlydfiler/Klokkespil.wav", "RIFF"));
-        QVERIFY(putFile(tmp.path() + "/Alarmlydfiler/Zylo.wav", "RIFF"));
+        toLyde();
         QVERIFY(putFile(tmp.path() + "/Alarmlydfiler/noter.txt", "not a sound"));
-        program = std::make_unique<Klokkeven>(tmp.path(), QString(), platform.services(),
-                                              shown ? *shown : messages);
-        main = program->vinduer().mainform;
+        start(false, shown);
         alarmform = program->vinduer().alarmform;
-        egenskabsform = program->vinduer().egenskabsform;
+        egenskabsform = form;
     }
 
     // Writes an alarm pair; type 0 daily, 1 dated, 2 yearly.
@@ -99,11 +97,6 @@ public:
         return a;
     }
 
-    QTemporaryDir tmp;
-    FakePlatform platform;
-    RecordingMessages messages;
-    std::unique_ptr<Klokkeven> program;
-    Tmainform *main = nullptr;
     Talarmform *alarmform = nullptr;
     Tegenskabsform *egenskabsform = nullptr;
 };
@@ -369,8 +362,8 @@ void TestAlarmWindow::windowPlaceIsKept()
 void TestAlarmWindow::soundLists()
 {
     AlarmFixture f;
-    QListWidget *box = f.egenskabsform->side2()->lydfilBox();
-    QComboBox *combo = f.egenskabsform->side4()->cbLydfiler();
+    QListWidget *box = f.egenskabsform->nedtaellingSide()->lydfilBox();
+    QComboBox *combo = f.egenskabsform->nyAlarmSide()->cbLydfiler();
     QCOMPARE(box->count(), 3);
     QCOMPARE(box->item(0)->text(), QStringLiteral("Ingen alarmlyd"));
     QStringList names{box->item(1)->text(), box->item(2)->text()};
@@ -409,10 +402,10 @@ void TestAlarmWindow::volumeSliderSetsTheProgramVolume()
     QFETCH(double, volume);
     QFETCH(QString, hint);
     AlarmFixture f;
-    f.egenskabsform->side2()->lydBar()->setValue(position == 28 ? 27 : 28);
-    f.egenskabsform->side2()->lydBar()->setValue(position);
+    f.egenskabsform->nedtaellingSide()->lydBar()->setValue(position == 28 ? 27 : 28);
+    f.egenskabsform->nedtaellingSide()->lydBar()->setValue(position);
     QCOMPARE(f.platform.soundPlayer.volume(), volume);
-    QCOMPARE(f.egenskabsform->side2()->lydBar()->toolTip(), hint);
+    QCOMPARE(f.egenskabsform->nedtaellingSide()->lydBar()->toolTip(), hint);
 }
 
 void TestAlarmWindow::testPlaysAreHeardOnce()
@@ -433,7 +426,7 @@ void TestAlarmWindow::testPlaysAreHeardOnce()
     f.egenskabsform->playAlarm(1, 4, false);
     QCOMPARE(f.platform.soundPlayer.plays.size(), 3);
     // "Afspil" plays the selected countdown sound as a test.
-    f.egenskabsform->side2()->lydfilBox()->setCurrentRow(2);
+    f.egenskabsform->nedtaellingSide()->lydfilBox()->setCurrentRow(2);
     f.main->handlinger().aPlayLydfil->trigger();
     QCOMPARE(f.platform.soundPlayer.plays.last(),
              (FakeSoundPlayer::Play{f.main->lydListe().sti(2), 1, false}));
@@ -504,10 +497,10 @@ void TestAlarmWindow::missingSoundFolderLeavesNoSound()
     RecordingMessages messages;
     Klokkeven program(tmp.path(), QString(), platform.services(), messages);
     Tegenskabsform *egenskabsform = program.vinduer().egenskabsform;
-    QCOMPARE(egenskabsform->side2()->lydfilBox()->count(), 1);
-    QCOMPARE(egenskabsform->side2()->lydfilBox()->item(0)->text(),
+    QCOMPARE(egenskabsform->nedtaellingSide()->lydfilBox()->count(), 1);
+    QCOMPARE(egenskabsform->nedtaellingSide()->lydfilBox()->item(0)->text(),
              QStringLiteral("Ingen alarmlyd"));
-    QCOMPARE(egenskabsform->side4()->cbLydfiler()->count(), 1);
+    QCOMPARE(egenskabsform->nyAlarmSide()->cbLydfiler()->count(), 1);
     QVERIFY(messages.informations.isEmpty());
 }
 

@@ -1,3 +1,4 @@
+#include "HeltProgram.h"
 #include "RecordingMessages.h"
 #include "TestFiles.h"
 #include "alarms/AlarmOversigtSide.h"
@@ -28,28 +29,18 @@
 
 // A whole program on a temporary data folder with two sounds and, if given,
 // an options file.
-class Program
+class Program : public HeltProgram
 {
 public:
     explicit Program(const QByteArray &designTxt = QByteArray(), bool medFil = false)
     {
-        putFile(tmp.path() + "/Alarmlydfiler/Klokkespil.wav", "RIFF");
-        putFile(tmp.path() + "/Alarmlydfiler/Zylo.wav", "RIFF");
+        toLyde();
         if (medFil)
             putFile(designPath(), designTxt);
-        program = std::make_unique<Klokkeven>(tmp.path(), QString(), platform.services(), messages);
-        main = program->vinduer().mainform;
-        form = program->vinduer().egenskabsform;
+        start();
     }
 
-    QString designPath() const { return tmp.path() + "/Anna/Egenskaber/design.txt"; }
-
-    QTemporaryDir tmp;
-    FakePlatform platform;
-    RecordingMessages messages;
-    std::unique_ptr<Klokkeven> program;
-    Tmainform *main = nullptr;
-    Tegenskabsform *form = nullptr;
+    QString designPath() const { return optFile("design.txt"); }
 };
 
 class TestEgenskabsform : public QObject
@@ -87,16 +78,16 @@ void TestEgenskabsform::windowAndTabs()
         captions << bog->tabText(i);
     QCOMPARE(captions, (QStringList{"Ur", "Nedtællingsalarm", "Alarmer", "Ny alarm", "Kalender",
                                     "Egenskaber"}));
-    QCOMPARE(bog->widget(0), f->side1());
-    QCOMPARE(bog->widget(1), f->side2());
-    QCOMPARE(bog->widget(2), f->side3());
-    QCOMPARE(bog->widget(3), f->side4());
-    QCOMPARE(bog->widget(4), f->side5());
-    QCOMPARE(bog->widget(5), f->side6());
+    QCOMPARE(bog->widget(0), f->urSide());
+    QCOMPARE(bog->widget(1), f->nedtaellingSide());
+    QCOMPARE(bog->widget(2), f->alarmOversigtSide());
+    QCOMPARE(bog->widget(3), f->nyAlarmSide());
+    QCOMPARE(bog->widget(4), f->kalenderSide());
+    QCOMPARE(bog->widget(5), f->egenskaberSide());
     // Both sound lists show the one sound list.
-    QCOMPARE(f->side2()->lydfilBox()->count(), 3);
-    QCOMPARE(f->side4()->cbLydfiler()->count(), 3);
-    QCOMPARE(f->side4()->cbLydfiler()->itemText(0), QStringLiteral("Ingen alarmlyd"));
+    QCOMPARE(f->nedtaellingSide()->lydfilBox()->count(), 3);
+    QCOMPARE(f->nyAlarmSide()->cbLydfiler()->count(), 3);
+    QCOMPARE(f->nyAlarmSide()->cbLydfiler()->itemText(0), QStringLiteral("Ingen alarmlyd"));
 }
 
 void TestEgenskabsform::withoutAnOptionsFile()
@@ -120,12 +111,12 @@ void TestEgenskabsform::optionsFileIsApplied()
     Program p(Indstillingsfil::linjer(i).join("\r\n").toLatin1() + "\r\n", true);
     QVERIFY(!p.form->firstOpstart());
     QCOMPARE(p.form->egenskabsBog()->currentIndex(), 1);
-    QCOMPARE(p.form->side2()->lydfilBox()->currentRow(), 2);
-    QCOMPARE(p.form->side2()->lydBar()->value(), 14);
-    QCOMPARE(p.form->side2()->lydBar()->toolTip(), QStringLiteral("Lydstyrke: 50%"));
+    QCOMPARE(p.form->nedtaellingSide()->lydfilBox()->currentRow(), 2);
+    QCOMPARE(p.form->nedtaellingSide()->lydBar()->value(), 14);
+    QCOMPARE(p.form->nedtaellingSide()->lydBar()->toolTip(), QStringLiteral("Lydstyrke: 50%"));
     QCOMPARE(p.platform.soundPlayer.volume(), 0.5);
     // The list holds three entries: the stored 9 becomes the last.
-    QCOMPARE(p.form->side4()->cbLydfiler()->currentIndex(), 2);
+    QCOMPARE(p.form->nyAlarmSide()->cbLydfiler()->currentIndex(), 2);
     QCOMPARE(p.form->pos(), QPoint(40, 30));
 }
 
@@ -134,8 +125,8 @@ void TestEgenskabsform::closeWritesTheOptionsBack()
     Indstillinger written;
     {
         Program p;
-        p.form->side2()->lydBar()->setValue(7);
-        p.form->side2()->lydfilBox()->setCurrentRow(1);
+        p.form->nedtaellingSide()->lydBar()->setValue(7);
+        p.form->nedtaellingSide()->lydfilBox()->setCurrentRow(1);
         p.form->egenskabsBog()->setCurrentIndex(int(EgenskabsSide::Kalender));
         p.form->move(50, 60);
         p.program->show();
@@ -174,8 +165,8 @@ void TestEgenskabsform::damagedOptionsFileGivesAUsableWindow()
     QVERIFY(p.form);
     const int side = p.form->egenskabsBog()->currentIndex();
     QVERIFY(side >= 0 && side < 6);
-    QVERIFY(p.form->side2()->lydfilBox()->currentRow() >= 0);
-    QVERIFY(p.form->side2()->lydBar()->value() <= 28);
+    QVERIFY(p.form->nedtaellingSide()->lydfilBox()->currentRow() >= 0);
+    QVERIFY(p.form->nedtaellingSide()->lydBar()->value() <= 28);
     const QRect skaerm = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(skaerm.intersects(p.form->frameGeometry()));
     p.program->show();
@@ -195,14 +186,14 @@ void TestEgenskabsform::hintFromAPageReachesTheStatusBar()
     p.form->visSide(EgenskabsSide::Ur);
     QVERIFY(QTest::qWaitForWindowExposed(p.form));
     QPushButton *information = nullptr;
-    for (QPushButton *knap : p.form->side1()->findChildren<QPushButton *>())
+    for (QPushButton *knap : p.form->urSide()->findChildren<QPushButton *>())
         if (knap->text() == QStringLiteral("Information"))
             information = knap;
     QVERIFY(information);
     QTest::mouseMove(information);
     QTRY_COMPARE(p.form->infoBar()->currentMessage(),
                  QStringLiteral("Information om at designe uret"));
-    QTest::mouseMove(p.form->side1(), QPoint(2, 2));
+    QTest::mouseMove(p.form->urSide(), QPoint(2, 2));
     QTRY_COMPARE(p.form->infoBar()->currentMessage(), QString());
 }
 
@@ -246,7 +237,7 @@ void TestEgenskabsform::firstShowingMakesTheClockSeeThroughOnce()
 void TestEgenskabsform::gemButtonWritesAndDisablesItself()
 {
     Program p;
-    QPushButton *gem = p.form->side6()->gemButton();
+    QPushButton *gem = p.form->egenskaberSide()->gemButton();
     p.form->visSide(EgenskabsSide::Egenskaber);
     QVERIFY(!gem->isEnabled());
     gem->setEnabled(true);
@@ -297,7 +288,8 @@ void TestEgenskabsform::everyControlHasItsName()
     }
     QVERIFY2(navnloese.isEmpty(), qPrintable(navnloese.join(", ")));
     // A user finds "Gem startop egenskaber" by its caption.
-    QAccessibleInterface *gem = QAccessible::queryAccessibleInterface(p.form->side6()->gemButton());
+    QAccessibleInterface *gem =
+        QAccessible::queryAccessibleInterface(p.form->egenskaberSide()->gemButton());
     QCOMPARE(gem->text(QAccessible::Name), QStringLiteral("Gem startop egenskaber"));
 }
 

@@ -1,3 +1,4 @@
+#include "HeltProgram.h"
 #include "RecordingMessages.h"
 #include "TestAlarmer.h"
 #include "TestFiles.h"
@@ -21,16 +22,14 @@
 #include <QWindow>
 
 // The main window inside a whole program on a temporary data folder.
-class MainformFixture
+class MainformFixture : public HeltProgram
 {
 public:
     explicit MainformFixture(bool vis = true)
-        : program(tmp.path(), QString(), platform.services(), messages)
     {
-        main = program.vinduer().mainform;
+        start(vis);
         if (!vis)
             return;
-        program.show();
         // The first showing applies clock design 0; these tests start from
         // the window as it was created.
         main->setRundtUr(false);
@@ -39,12 +38,6 @@ public:
         main->SetDefaultDimensioner();
         main->resize(380, 427);
     }
-
-    QTemporaryDir tmp;
-    FakePlatform platform;
-    RecordingMessages messages;
-    Klokkeven program;
-    Tmainform *main = nullptr;
 };
 
 namespace {
@@ -219,7 +212,7 @@ void TestMainform::menuEntriesOpenTheirPages()
     QFETCH(QString, entry);
     QFETCH(int, page);
     MainformFixture f;
-    Tegenskabsform *egenskabsform = f.program.vinduer().egenskabsform;
+    Tegenskabsform *egenskabsform = f.program->vinduer().egenskabsform;
     egenskabsform->egenskabsBog()->setCurrentIndex(5);
     const QMap<QString, QAction *> entries{{"mAktiveAlarmer", f.main->mAktiveAlarmer()},
                                            {"mInsertAlarm", f.main->mInsertAlarm()},
@@ -392,7 +385,7 @@ void TestMainform::minimiseWithoutTrayMinimisesNormally()
 {
     MainformFixture f;
     QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
-    Talarmform *alarmform = f.program.vinduer().alarmform;
+    Talarmform *alarmform = f.program->vinduer().alarmform;
     alarmform->show();
     f.main->handlinger().minimerProgram->trigger();
     QVERIFY(f.main->isMinimized());
@@ -577,7 +570,7 @@ void TestMainform::firingAlarmAnnouncesItself()
     dagligAlarm(f.main->folders(), 10, 15);
     f.main->hentAlarmer();
     f.main->alarmTimerTimer();
-    Talarmform *alarmform = f.program.vinduer().alarmform;
+    Talarmform *alarmform = f.program->vinduer().alarmform;
     QTRY_VERIFY(alarmform->isVisible());
     QAccessibleInterface *tilgang = QAccessible::queryAccessibleInterface(alarmform);
     QVERIFY(tilgang);

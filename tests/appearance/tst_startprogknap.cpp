@@ -1,3 +1,4 @@
+#include "HeltProgram.h"
 #include "RecordingMessages.h"
 #include "TestFiles.h"
 #include "app/Klokkeven.h"
@@ -17,7 +18,7 @@
 // The whole program on a temporary data folder and home, with an options
 // file whose line 22 names `startProgFilename`, and the installation's
 // shortcut script in its structure folder.
-class Program
+class Program : public HeltProgram
 {
 public:
     explicit Program(const QString &startProgFilename = QString())
@@ -31,19 +32,13 @@ public:
         QDir().mkpath(tmp.filePath("Struktur"));
         QFile::copy(QStringLiteral(KLOKKEVEN_SHARED_DIR "/Struktur/createShortcut.sh"),
                     tmp.filePath("Struktur/createShortcut.sh"));
-        program = std::make_unique<Klokkeven>(tmp.path(), QString(), platform.services(), messages);
-        form = program->vinduer().egenskabsform;
-        knap = form->side6()->startProgDoButton();
+        start();
+        knap = form->egenskaberSide()->startProgDoButton();
     }
 
-    QString designPath() const { return tmp.filePath("Anna/Egenskaber/design.txt"); }
+    QString designPath() const { return optFile("design.txt"); }
     QString installeret() const { return tmp.filePath("config/autostart/urProgram.desktop"); }
 
-    QTemporaryDir tmp;
-    FakePlatform platform;
-    RecordingMessages messages;
-    std::unique_ptr<Klokkeven> program;
-    Tegenskabsform *form = nullptr;
     QPushButton *knap = nullptr;
 };
 
@@ -91,7 +86,7 @@ void TestStartProgKnap::pressInstallsAndTheOptionsFileRemembersIt()
 {
     Program p;
     p.form->show();
-    QPushButton *gem = p.form->side6()->gemButton();
+    QPushButton *gem = p.form->egenskaberSide()->gemButton();
     QVERIFY(!gem->isEnabled());
     QTest::mouseClick(p.knap, Qt::LeftButton);
     QVERIFY(gem->isEnabled());

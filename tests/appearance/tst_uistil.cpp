@@ -1,3 +1,4 @@
+#include "HeltProgram.h"
 #include "RecordingMessages.h"
 #include "TestFiles.h"
 #include "app/Klokkeven.h"
@@ -44,16 +45,15 @@ QString beskriv(const QWidget *control)
 }
 
 // A program on a temporary data folder whose options file, if given, names a style.
-class Program
+class Program : public HeltProgram
 {
 public:
     explicit Program(const QString &stil = QString())
     {
         if (!stil.isNull())
-            putFile(tmp.path() + "/Anna/Egenskaber/design.txt", stil.toLatin1() + "\r\n");
-        program = std::make_unique<Klokkeven>(tmp.path(), QString(), platform.services(), messages);
-        form = program->vinduer().egenskabsform;
-        box = form->side6()->designBox();
+            putFile(optFile("design.txt"), stil.toLatin1() + "\r\n");
+        start();
+        box = form->egenskaberSide()->designBox();
     }
 
     // The user picks a style; the windows take the new palette as it reaches them.
@@ -64,11 +64,6 @@ public:
         QCoreApplication::processEvents();
     }
 
-    QTemporaryDir tmp;
-    FakePlatform platform;
-    RecordingMessages messages;
-    std::unique_ptr<Klokkeven> program;
-    Tegenskabsform *form = nullptr;
     QComboBox *box = nullptr;
 };
 
@@ -181,7 +176,7 @@ void TestUiStil::choosingWindowsRestylesEveryWindowAndIsKept()
         // The next start comes up in the kept style.
         Klokkeven igen(p.tmp.path(), QString(), p.platform.services(), p.messages);
         QCOMPARE(UiStil::aktiv(), QStringLiteral("Windows"));
-        QCOMPARE(igen.vinduer().egenskabsform->side6()->designBox()->currentText(),
+        QCOMPARE(igen.vinduer().egenskabsform->egenskaberSide()->designBox()->currentText(),
                  QStringLiteral("Windows"));
     }
 }
@@ -202,7 +197,7 @@ void TestUiStil::storedWindowsReplacesTheStartUpStyle()
     QCOMPARE(UiStil::aktiv(), QStringLiteral("Windows"));
     const QPalette platform = UiStil::palet(QStringLiteral("Windows"));
     const QPalette iceberg = UiStil::palet(UiStil::kStartStil);
-    const QList<QWidget *> widgets{p.form, p.form->side1(), p.form->side6(), p.box};
+    const QList<QWidget *> widgets{p.form, p.form->urSide(), p.form->egenskaberSide(), p.box};
     for (const QPalette::ColorRole rolle :
          {QPalette::Window, QPalette::Button, QPalette::Highlight}) {
         QVERIFY(platform.color(rolle) != iceberg.color(rolle));
@@ -235,7 +230,7 @@ void TestUiStil::clockPageFitsInEveryStyle()
     Program p(stil);
     p.form->visSide(EgenskabsSide::Ur);
     QVERIFY(QTest::qWaitForWindowExposed(p.form));
-    UrSide *side = p.form->side1();
+    UrSide *side = p.form->urSide();
     QList<QWidget *> controls;
     for (QWidget *control : side->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         if (control->isVisible())

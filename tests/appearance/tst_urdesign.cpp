@@ -1,3 +1,4 @@
+#include "HeltProgram.h"
 #include "RecordingMessages.h"
 #include "TestFiles.h"
 #include "app/Klokkeven.h"
@@ -34,29 +35,20 @@
 namespace {
 
 // A whole program on a temporary data folder, its main window shown.
-class Program
+class Program : public HeltProgram
 {
 public:
     explicit Program(bool vis = true)
     {
-        program = std::make_unique<Klokkeven>(tmp.path(), QString(), platform.services(), messages);
-        main = program->vinduer().mainform;
-        form = program->vinduer().egenskabsform;
-        side = form->side1();
+        start();
+        side = form->urSide();
         chooser = program->vinduer().gemhentform;
         if (vis)
             program->show();
     }
 
-    QString optFile(const QString &name) const { return tmp.path() + "/Anna/Egenskaber/" + name; }
     QString design(const QString &name) const { return optFile("GemHent/" + name); }
 
-    QTemporaryDir tmp;
-    FakePlatform platform;
-    RecordingMessages messages;
-    std::unique_ptr<Klokkeven> program;
-    Tmainform *main = nullptr;
-    Tegenskabsform *form = nullptr;
     UrSide *side = nullptr;
     Tgemhentform *chooser = nullptr;
 };
@@ -749,7 +741,7 @@ void TestUrDesign::damagedStartDesignKeepsTheAlarmsLoading()
     program.show();
     QCOMPARE(messages.errors.size(), 1);
     QVERIFY(program.vinduer().mainform->alarmTimer()->isActive());
-    QCOMPARE(program.vinduer().egenskabsform->side1()->farveEdit(6)->text(),
+    QCOMPARE(program.vinduer().egenskabsform->urSide()->farveEdit(6)->text(),
              QStringLiteral("#909090"));
 }
 

@@ -1,5 +1,6 @@
 #include "RecordingMessages.h"
 #include "TestFiles.h"
+#include "alarms/NyAlarmSide.h"
 #include "app/Klokkeven.h"
 #include "app/Tegenskabsform.h"
 #include "app/Tmainform.h"
@@ -53,8 +54,7 @@ struct Side
     QTemporaryDir dir;
     FakeLocalTime tid;
     RecordingMessages beskeder;
-    Indstillinger indstillinger;
-    KalenderSide side{dir.path(), tid, beskeder, indstillinger};
+    KalenderSide side{dir.path(), tid, beskeder};
     QList<std::pair<QString, TspmForm::SpmType>> spoergsmaal;
     bool svar = false;
 };
@@ -142,7 +142,7 @@ void TestKalenderSide::altISigtIVinduet()
     RecordingMessages beskeder;
     Klokkeven program(data.path(), QString(), platform.services(), beskeder);
     Tegenskabsform *form = program.vinduer().egenskabsform;
-    KalenderSide *side = form->side5();
+    KalenderSide *side = form->kalenderSide();
     form->egenskabsBog()->setCurrentIndex(int(EgenskabsSide::Kalender));
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -186,7 +186,8 @@ void TestKalenderSide::editorensGenvejeVinderOverUrets()
     program.show();
     QVERIFY(QTest::qWaitForWindowExposed(program.vinduer().mainform));
     Tegenskabsform *form = program.vinduer().egenskabsform;
-    FormatVaerktoej *vaerktoej = alarm ? form->alarmVaerktoej() : form->side5()->vaerktoej();
+    FormatVaerktoej *vaerktoej =
+        alarm ? form->nyAlarmSide()->vaerktoej() : form->kalenderSide()->vaerktoej();
     form->egenskabsBog()->setCurrentIndex(
         int(alarm ? EgenskabsSide::NyAlarm : EgenskabsSide::Kalender));
     form->show();

@@ -31,7 +31,11 @@ struct ToVaerktoejer
             auto *side = new QWidget;
             auto *layout = new QHBoxLayout(side);
             *editor = new RichTextEdit(side);
-            *vaerktoej = new FormatVaerktoej(*editor, indstillinger, valg, side);
+            *vaerktoej = new FormatVaerktoej(*editor, valg, side);
+            (*vaerktoej)->hentIndstillinger(indstillinger);
+            // As the properties window does: a kept standard font is part of the options.
+            QObject::connect(*vaerktoej, &FormatVaerktoej::standardFontAendret,
+                             [this, v = *vaerktoej] { v->gemIndstillinger(indstillinger); });
             layout->addWidget(*editor);
             layout->addWidget(*vaerktoej);
             faner.addTab(side, valg.infoKnap ? "Kalender" : "Ny alarm");
