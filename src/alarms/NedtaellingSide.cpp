@@ -15,6 +15,7 @@
 #include "ui/Hints.h"
 #include "ui/ListeRaekke.h"
 #include "ui/SideLayout.h"
+#include "ui/VinduesFont.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -141,9 +142,7 @@ NedtaellingSide::NedtaellingSide(UrVindue &urVindue, const LydListe &lydListe,
     auto *tekstLabel = new QLabel(QStringLiteral("Tekst"), this);
     m_alarmMemo = new RichTextEdit(this);
     m_alarmMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont memoFont(QStringLiteral("Tahoma"));
-    memoFont.setPixelSize(11);
-    m_alarmMemo->setFont(memoFont);
+    m_alarmMemo->setFont(vinduesFont());
     m_alarmMemo->setAccessibleName(tekstLabel->text());
     tekstLabel->setBuddy(m_alarmMemo);
     hoejre->addWidget(tekstLabel);

@@ -12,6 +12,7 @@
 #include "richtext/RichTextEdit.h"
 #include "ui/ActionIcons.h"
 #include "ui/Hints.h"
+#include "ui/Knap.h"
 #include "ui/SideLayout.h"
 
 #include <QButtonGroup>
@@ -52,10 +53,8 @@ void feltUnderNavn(QGridLayout *grid, int soejle, const QString &navn, QWidget *
 
 QPushButton *lilleKnap(const QString &hint, QWidget *parent)
 {
-    auto *knap = new QPushButton(parent);
+    auto *knap = nyKnap<QPushButton>(QString(), hint, parent);
     knap->setFixedSize(23, 22);
-    knap->setAccessibleName(hint);
-    setHint(knap, hint);
     return knap;
 }
 

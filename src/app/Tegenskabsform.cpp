@@ -14,6 +14,7 @@
 #include "launcher/OpstartGenvej.h"
 #include "richtext/FormatVaerktoej.h"
 #include "ui/Hints.h"
+#include "ui/VinduesFont.h"
 #include "ui/WindowGeometry.h"
 
 #include <QCheckBox>
@@ -34,9 +35,7 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
 {
     setWindowTitle(QStringLiteral("Klokkeven"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
-    QFont windowFont(QStringLiteral("Tahoma"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(vinduesFont());
     setFixedSize(665, 419);
 
     m_egenskabsBog = new QTabWidget(this);

@@ -13,6 +13,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/TaskbarButtons.h"
 #include "ui/ActionIcons.h"
+#include "ui/VinduesFont.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -52,9 +53,7 @@ Tmainform::Tmainform(const QString &programDir, const Platform &platform, Messag
 {
     setWindowTitle(QStringLiteral("Ur"));
     setWindowIcon(ActionIcons::rundtUr());
-    QFont windowFont(QStringLiteral("Tahoma"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(vinduesFont());
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, windowPalette.color(QPalette::Button));
     setPalette(windowPalette);

@@ -4,6 +4,7 @@
 #include "dialogs/Messages.h"
 #include "ui/Hints.h"
 #include "ui/ListeRaekke.h"
+#include "ui/VinduesFont.h"
 #include "ui/WindowGeometry.h"
 
 #include <QDir>
@@ -26,9 +27,7 @@ Tgemhentform::Tgemhentform(const QString &GemHentDir, Messages &messages)
     : m_GemHentDir(GemHentDir), m_messages(messages)
 {
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    QFont windowFont(QStringLiteral("Tahoma"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(vinduesFont());
     resize(257, 300);
 
     const QString listeTekst = QStringLiteral("Eksisterende designs");

@@ -12,6 +12,7 @@
 #include "dialogs/TspmForm.h"
 #include "ui/Handlingsknap.h"
 #include "ui/Hints.h"
+#include "ui/Knap.h"
 #include "ui/ListeRaekke.h"
 #include "ui/SideLayout.h"
 #include "ui/WindowGeometry.h"
@@ -68,13 +69,6 @@ QPushButton *handlingsknap(QAction *handling, QWidget *parent)
 {
     auto *knap = new QPushButton(parent);
     bindHandling(knap, handling);
-    return knap;
-}
-
-QPushButton *knap(const QString &tekst, const QString &hint, QWidget *parent)
-{
-    auto *knap = new QPushButton(tekst, parent);
-    setHint(knap, hint);
     return knap;
 }
 
@@ -137,21 +131,22 @@ UrSide::UrSide(UrVindue &urVindue, QWidget *parent) : QWidget(parent), m_urVindu
     auto *dimKnapper = new QHBoxLayout;
     dimKnapper->addWidget(handlingsknap(h.aStandardDim, this));
     connect(h.aStandardDim, &QAction::triggered, this, &UrSide::showDimensioner);
-    m_dimensionKnap =
-        knap(QStringLiteral("Gennemfør"), QStringLiteral("Realiser indførte værdier"), this);
+    m_dimensionKnap = nyKnap<QPushButton>(QStringLiteral("Gennemfør"),
+                                          QStringLiteral("Realiser indførte værdier"), this);
     connect(m_dimensionKnap, &QPushButton::clicked, this, &UrSide::dimensionKnapClick);
     dimKnapper->addWidget(m_dimensionKnap);
     midt->addLayout(dimKnapper);
     midt->addStretch(1);
     midt->addWidget(fedLabel(QStringLiteral("Gem og hent egenskaber"), this));
-    m_hentKnap = knap(QStringLiteral("Hent"), QStringLiteral("Hent gemte værdier fra fil"), this);
-    m_gemSomKnap =
-        knap(QStringLiteral("Gem som"), QStringLiteral("Gem indførte værdier som fil"), this);
-    m_sletKnap =
-        knap(QStringLiteral("Slet"),
-             QStringLiteral("Slet opstarts design og start op med designet, der lukkes med"), this);
-    m_gemKnap = knap(QStringLiteral("Gem som opstartsur"),
-                     QStringLiteral("Gem aktuelle som opstartsdesign"), this);
+    m_hentKnap = nyKnap<QPushButton>(QStringLiteral("Hent"),
+                                     QStringLiteral("Hent gemte værdier fra fil"), this);
+    m_gemSomKnap = nyKnap<QPushButton>(QStringLiteral("Gem som"),
+                                       QStringLiteral("Gem indførte værdier som fil"), this);
+    m_sletKnap = nyKnap<QPushButton>(
+        QStringLiteral("Slet"),
+        QStringLiteral("Slet opstarts design og start op med designet, der lukkes med"), this);
+    m_gemKnap = nyKnap<QPushButton>(QStringLiteral("Gem som opstartsur"),
+                                    QStringLiteral("Gem aktuelle som opstartsdesign"), this);
     auto *gemHent = new QGridLayout;
     gemHent->addWidget(m_hentKnap, 0, 0);
     gemHent->addWidget(m_gemSomKnap, 0, 1);

@@ -9,6 +9,7 @@
 #include "richtext/FormatVaerktoej.h"
 #include "richtext/RichTextEdit.h"
 #include "ui/Hints.h"
+#include "ui/Knap.h"
 #include "ui/ListeRaekke.h"
 
 #include <QAction>
@@ -28,14 +29,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton *knap(const QString &caption, const QString &hint, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    if (!hint.isEmpty())
-        setHint(b, hint);
-    return b;
-}
 
 QLineEdit *talFelt(const QString &hint, int maks, QWidget *parent)
 {
@@ -60,8 +53,8 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     m_dayEdit = talFelt(QStringLiteral("Dag"), 2, this);
     m_monthEdit = talFelt(QStringLiteral("Måned"), 2, this);
     m_yearEdit = talFelt(QStringLiteral("År"), 4, this);
-    m_opdaterKnap = knap(QStringLiteral("Opdater"),
-                         QStringLiteral("Opdater kalenderen til indførte dato"), this);
+    m_opdaterKnap = nyKnap<QPushButton>(
+        QStringLiteral("Opdater"), QStringLiteral("Opdater kalenderen til indførte dato"), this);
     m_opdaterKnap->setFlat(true);
     m_kalender = new QCalendarWidget(this);
     m_kalender->setAccessibleName(QStringLiteral("Kalender"));
@@ -82,7 +75,7 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
         m_kalender->setSelectedDate(m_localTime.now().date());
     }
     const auto pil = [this](const QString &caption, const QString &hint) {
-        QPushButton *b = knap(caption, hint, this);
+        QPushButton *b = nyKnap<QPushButton>(caption, hint, this);
         // The caption is an arrow; the hint says where it goes.
         b->setAccessibleName(hint);
         b->setFixedWidth(24);
@@ -90,12 +83,13 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     };
     m_yPrev = pil(QStringLiteral("<"), QStringLiteral("Foregående år"));
     m_mPrev = pil(QStringLiteral("<"), QStringLiteral("Foregående måned"));
-    m_datoLabel = knap(QStringLiteral("I dag: "), QString(), this);
+    m_datoLabel = nyKnap<QPushButton>(QStringLiteral("I dag: "), QString(), this);
     m_datoLabel->setFlat(true);
     m_mNext = pil(QStringLiteral(">"), QStringLiteral("Næste måned"));
     m_yNext = pil(QStringLiteral(">"), QStringLiteral("Næste år"));
-    m_NyMappeKnap = knap(QStringLiteral("Opret mappe for valgte dato"),
-                         QStringLiteral("Opret mappe til datorelaterede filer"), this);
+    m_NyMappeKnap =
+        nyKnap<QPushButton>(QStringLiteral("Opret mappe for valgte dato"),
+                            QStringLiteral("Opret mappe til datorelaterede filer"), this);
 
     m_dokuBox = new QListWidget(this);
     m_dokuBox->setAccessibleName(QStringLiteral("Dokumenter"));
@@ -104,11 +98,12 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     m_kEdit->setMaxLength(Kalender::kNavnMaks);
     m_kEdit->setAccessibleName(QStringLiteral("Nyt dokument"));
     setHint(m_kEdit, QStringLiteral("Nyt dokument"));
-    m_kDagbogKnap = knap(QStringLiteral("Dagbog"), QStringLiteral("Sæt filnavn til Dagbog"), this);
-    m_kDatoKnap =
-        knap(QStringLiteral("Dato"), QStringLiteral("Sæt filnavn til kalenderdato"), this);
-    m_kDagbogDatoKnap =
-        knap(QStringLiteral("Info"), QStringLiteral("Sæt filnavn til Information"), this);
+    m_kDagbogKnap = nyKnap<QPushButton>(QStringLiteral("Dagbog"),
+                                        QStringLiteral("Sæt filnavn til Dagbog"), this);
+    m_kDatoKnap = nyKnap<QPushButton>(QStringLiteral("Dato"),
+                                      QStringLiteral("Sæt filnavn til kalenderdato"), this);
+    m_kDagbogDatoKnap = nyKnap<QPushButton>(QStringLiteral("Info"),
+                                            QStringLiteral("Sæt filnavn til Information"), this);
 
     m_kTekst = new RichTextEdit(this);
     m_kTekst->setAccessibleName(QStringLiteral("Dokumentets tekst"));
@@ -129,8 +124,9 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     auto *GemKnapK = new QToolButton(this);
     GemKnapK->setDefaultAction(m_aGemRtf);
     GemKnapK->setAccessibleName(m_aGemRtf->text());
-    m_visKnap = knap(QStringLiteral("Vis"), QStringLiteral("Åben dokumentvisningsboksen"), this);
-    m_NyKnapK = knap(QStringLiteral("Nyt"), QString(), this);
+    m_visKnap = nyKnap<QPushButton>(QStringLiteral("Vis"),
+                                    QStringLiteral("Åben dokumentvisningsboksen"), this);
+    m_NyKnapK = nyKnap<QPushButton>(QStringLiteral("Nyt"), QString(), this);
 
     m_vaerktoej = new FormatVaerktoej(m_kTekst, FormatVaerktoej::kalenderValg(), this);
 

@@ -1,6 +1,7 @@
 #include "dialogs/TspmForm.h"
 
 #include "dialogs/DialogSymbol.h"
+#include "ui/VinduesFont.h"
 #include "ui/WindowGeometry.h"
 
 #include <QFileInfo>
@@ -16,9 +17,7 @@ TspmForm::TspmForm(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Spørgsmål"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    QFont windowFont(QStringLiteral("Tahoma"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(vinduesFont());
     // A smallest outer size of 384 x 188 on a framed desktop window.
     setMinimumSize(368, 149);
     resize(368, 149);

@@ -10,6 +10,7 @@
 #include "platform/DataLocation.h"
 #include "ui/EgneGenveje.h"
 #include "ui/Hints.h"
+#include "ui/Knap.h"
 #include "ui/WindowGeometry.h"
 
 #include <QAction>
@@ -116,12 +117,9 @@ void Tinfoform::bygVenstre(QWidget *panel)
     auto *vaerktoej = new QHBoxLayout;
     const auto knap = [strukturSide](const QString &tekst, QStyle::StandardPixmap ikon,
                                      const QString &hint) {
-        auto *b = new QToolButton(strukturSide);
-        b->setText(tekst);
+        auto *b = nyKnap<QToolButton>(tekst, hint, strukturSide);
         b->setIcon(strukturSide->style()->standardIcon(ikon));
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        b->setAccessibleName(tekst);
-        setHint(b, hint);
         return b;
     };
     m_expandKnap =

@@ -3,6 +3,8 @@
 #include "base/WindowOptionFile.h"
 #include "info/Historik.h"
 #include "ui/Hints.h"
+#include "ui/Knap.h"
+#include "ui/VinduesFont.h"
 #include "ui/WindowGeometry.h"
 
 #include <QAction>
@@ -19,9 +21,7 @@ Turlform::Turlform(const QString &optfilnavn, Hints &hints, const QWidget *midte
 {
     setWindowTitle(QStringLiteral("Urlboks"));
     setWindowFlags(Qt::Window);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(vinduesFont());
     setMinimumSize(300, 200);
     resize(451, 338);
 
@@ -46,19 +46,13 @@ Turlform::Turlform(const QString &optfilnavn, Hints &hints, const QWidget *midte
         a->setToolTip(hint);
         return a;
     };
-    const auto knap = [bar](const QString &tekst, const QString &hint) {
-        auto *b = new QPushButton(tekst, bar);
-        b->setAccessibleName(tekst);
-        setHint(b, hint);
-        return b;
-    };
     m_ArensDobbelt =
         handling(QStringLiteral("Rens liste"), QStringLiteral("Rens listen for dobbeltgængere"));
     m_AsletAlle =
         handling(QStringLiteral("Slet liste"), QStringLiteral("Slet alle urls fra listen"));
-    auto *rensKnap = knap(m_ArensDobbelt->text(), m_ArensDobbelt->statusTip());
-    auto *sletKnap = knap(m_AsletAlle->text(), m_AsletAlle->statusTip());
-    m_lukKnap = knap(QStringLiteral("Luk"), QStringLiteral("Luk urlboksen"));
+    auto *rensKnap = nyKnap<QPushButton>(m_ArensDobbelt->text(), m_ArensDobbelt->statusTip(), bar);
+    auto *sletKnap = nyKnap<QPushButton>(m_AsletAlle->text(), m_AsletAlle->statusTip(), bar);
+    m_lukKnap = nyKnap<QPushButton>(QStringLiteral("Luk"), QStringLiteral("Luk urlboksen"), bar);
     barLayout->addWidget(rensKnap);
     barLayout->addWidget(sletKnap);
     barLayout->addStretch(1);

@@ -5,6 +5,7 @@
 #include "richtext/TFontSizeComboBox.h"
 #include "ui/EgneGenveje.h"
 #include "ui/Hints.h"
+#include "ui/Knap.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -56,15 +57,6 @@ QIcon linjer(Qt::Alignment placering)
     return QIcon(pixmap);
 }
 
-QToolButton *knap(const QString &caption, const QString &hint, QWidget *parent)
-{
-    auto *b = new QToolButton(parent);
-    b->setText(caption);
-    b->setAccessibleName(caption);
-    setHint(b, hint);
-    return b;
-}
-
 } // namespace
 
 FormatVaerktoej::Valg FormatVaerktoej::alarmValg()
@@ -107,13 +99,13 @@ FormatVaerktoej::FormatVaerktoej(RichTextEdit *editor, const Valg &valg, QWidget
     knapper->setSpacing(2);
     for (int i = 0; i < int(kSizeKnapper.size()); ++i) {
         const QString tal = QString::number(kSizeKnapper[i]);
-        QToolButton *b = knap(tal, QStringLiteral("Fontstørrelse ") + tal, this);
+        QToolButton *b = nyKnap<QToolButton>(tal, QStringLiteral("Fontstørrelse ") + tal, this);
         connect(b, &QToolButton::clicked, this, [this, i] { SetSize(kSizeKnapper[i]); });
         m_sizeKnapper.append(b);
         knapper->addWidget(b, 0, i);
     }
     for (int i = 0; i < int(kFontKnapper.size()); ++i) {
-        QToolButton *b = knap(kFontKnapper[i], kFontKnapper[i], this);
+        QToolButton *b = nyKnap<QToolButton>(kFontKnapper[i], kFontKnapper[i], this);
         b->setFont(QFont(kFontKnapper[i]));
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         connect(b, &QToolButton::clicked, this, [this, i] { setFontName(kFontKnapper[i]); });
@@ -139,8 +131,8 @@ FormatVaerktoej::FormatVaerktoej(RichTextEdit *editor, const Valg &valg, QWidget
         b->setAccessibleName(a->text());
         stilRaekke->addWidget(b);
     }
-    m_sbGemFont =
-        knap(QStringLiteral("Gem"), QStringLiteral("Gem fontnavn og størrelse som standard"), this);
+    m_sbGemFont = nyKnap<QToolButton>(
+        QStringLiteral("Gem"), QStringLiteral("Gem fontnavn og størrelse som standard"), this);
     stilRaekke->addWidget(m_sbGemFont);
     stilRaekke->addStretch(1);
     connect(m_sbGemFont, &QToolButton::clicked, this, &FormatVaerktoej::sbGemFontClick);
