@@ -62,7 +62,9 @@ void maal(const char *navn, int gange, MaaltApp &app, const std::function<void()
         t.start();
         skridt();
         if (app.malerNs == 0 && !QTest::qWaitFor([&] { return app.malerNs > 0; }, 100)) {
-            ++uden;
+            // Twenty misses in a row from the start: this platform paints nothing here.
+            if (++uden >= 20 && maler.empty())
+                break;
             continue;
         }
         ialt.push_back(t.nsecsElapsed());
@@ -72,7 +74,7 @@ void maal(const char *navn, int gange, MaaltApp &app, const std::function<void()
     if (maler.empty()) {
         std::printf("%-30s no paint reached the clock in %d runs: the platform shows nothing "
                     "for it (window not exposed?)\n",
-                    navn, gange);
+                    navn, uden);
         return;
     }
     std::printf("%-30s paint %7.1f us   mask %7.1f us   with flush %8.1f us   (%zu runs", navn,
