@@ -93,7 +93,8 @@ startrow "private dirty after 2 s (KiB)" 4 2
 startrow "threads" 5 1
 
 # Idle figures: both run side by side over the same seconds.
-window_of() { xdotool search --sync --onlyvisible --pid "$1" 2>/dev/null | head -1; }
+# The main window by its title: the document viewer may open beside it.
+window_of() { xdotool search --sync --onlyvisible --pid "$1" --name '^Ur$' 2>/dev/null | head -1; }
 key() { xdotool windowfocus --sync "$1" key --clearmodifiers "$2"; }
 measure() { # measure <label> <seconds> <pid>...: CPU ms and wake-ups per s of each
     local label=$1 s=$2
@@ -101,6 +102,9 @@ measure() { # measure <label> <seconds> <pid>...: CPU ms and wake-ups per s of e
     local c0=() w0=() p
     for p in "$@"; do c0+=("$(cpu_ns "$p")"); w0+=("$(switches "$p")"); done
     sleep "$s"
+    for p in "$@"; do
+        kill -0 "$p" 2>/dev/null || { echo "process $p has ended: no figures" >&2; exit 1; }
+    done
     local i=0
     for p in "$@"; do
         awk -v c="$(($(cpu_ns "$p") - c0[i]))" -v w="$(($(switches "$p") - w0[i]))" -v s="$s" \
