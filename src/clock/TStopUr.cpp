@@ -8,15 +8,13 @@
 #include <cmath>
 
 TStopUr::TStopUr(const LocalTime &localTime, QWidget *parent)
-    : TPreTekstFelt(parent), m_localTime(localTime)
+    : TPreTekstFelt(parent), m_localTime(localTime), m_Tim(localTime, *this, [this] { OnTim(); })
 {
     TilmeldUrTilgaengelighed();
     setAccessibleDescription(QStringLiteral("Digitalur"));
     QPalette p = palette();
     p.setColor(QPalette::WindowText, Qt::white);
     setPalette(p);
-    m_Tim.setInterval(1000);
-    connect(&m_Tim, &QTimer::timeout, this, &TStopUr::OnTim);
     ByggTekst();
 }
 
@@ -64,6 +62,11 @@ void TStopUr::Start()
         break;
     }
     m_StartTid = m_localTime.now();
+    // The time of day changes on the minute; stopwatch and countdown step
+    // each second from their start, and only the countdown must reach its
+    // end while nobody sees it.
+    m_Tim.SetSkridt(m_UrType == utNormal ? UrTakt::Skridt::Minut : UrTakt::Skridt::SekundFraStart);
+    m_Tim.SetTikSkjult(m_UrType == utAlarm);
     m_Tim.start();
 }
 

@@ -2,9 +2,9 @@
 
 #include "base/TUrType.h"
 #include "clock/TRammeFelt.h"
+#include "clock/UrTakt.h"
 
 #include <QDateTime>
-#include <QTimer>
 
 class LocalTime;
 
@@ -52,6 +52,7 @@ public:
     // Builds the text, has it drawn and raises the mode's events.
     void Display();
     bool isTicking() const { return m_Tim.isActive(); }
+    bool isAwake() const { return m_Tim.isAwake(); }
 
     // The tick.
     void OnTim();
@@ -70,7 +71,7 @@ private:
     double SekunderSidenStart() const;
 
     const LocalTime &m_localTime;
-    QTimer m_Tim;
+    UrTakt m_Tim;
     TUrType m_UrType = utNormal;
     quint16 m_Timer = 0;
     quint16 m_Minutter = 0;

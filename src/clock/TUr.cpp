@@ -7,12 +7,11 @@
 
 #include <QPainter>
 
-TUr::TUr(const LocalTime &localTime, QWidget *parent) : TUrSkive(parent), m_localTime(localTime)
+TUr::TUr(const LocalTime &localTime, QWidget *parent)
+    : TUrSkive(parent), m_localTime(localTime), m_TidInt(localTime, *this, [this] { Ur(); })
 {
     TilmeldUrTilgaengelighed();
     setAccessibleDescription(QStringLiteral("Analogt ur"));
-    m_TidInt.setInterval(1000);
-    connect(&m_TidInt, &QTimer::timeout, this, &TUr::Ur);
     Geometri();
     LaesTid();
     m_TidInt.start();

@@ -2,8 +2,8 @@
 
 #include "base/UrDesign.h"
 #include "clock/TUrSkive.h"
+#include "clock/UrTakt.h"
 
-#include <QTimer>
 #include <array>
 
 class LocalTime;
@@ -39,11 +39,13 @@ public:
     UrDimensioner Dimensioner() const;
     void SetDimensioner(const UrDimensioner &dimensioner);
 
-    // Ticking runs from creation until Stop. Neither repaints: after a
-    // Start the next tick moves the hands from the time last drawn.
+    // Ticking runs from creation until Stop, on the second's boundary and
+    // only while the clock can be seen. Neither repaints: after a Start the
+    // next tick moves the hands from the time last drawn.
     void Start();
     void Stop();
     bool isTicking() const { return m_TidInt.isActive(); }
+    bool isAwake() const { return m_TidInt.isAwake(); }
 
     // The tick: reads the local time and repaints where the hands were and go.
     void Ur();
@@ -74,7 +76,7 @@ private:
     void LaesTid();
 
     const LocalTime &m_localTime;
-    QTimer m_TidInt;
+    UrTakt m_TidInt;
     TColor m_ColorViserT = clBlue;
     TColor m_ColorViserM = clBlue;
     TColor m_ColorViserS = clBlack;

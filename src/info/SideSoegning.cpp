@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <QStringMatcher>
 
 namespace SideSoegning {
 
@@ -13,6 +14,26 @@ namespace {
 bool ordTegn(QChar tegn)
 {
     return tegn.isLetterOrNumber() || tegn == QLatin1Char('_');
+}
+
+// One matcher for the whole search: its skip table is built once, not at
+// every occurrence of a frequent word that fails the whole-word test.
+bool indeholderOrd(QStringView tekst, const QStringMatcher &matcher)
+{
+    const QString ord = matcher.pattern();
+    if (ord.isEmpty())
+        return false;
+    const bool ordStart = ordTegn(ord.front());
+    const bool ordSlut = ordTegn(ord.back());
+    for (qsizetype i = matcher.indexIn(tekst); i >= 0; i = matcher.indexIn(tekst, i + 1)) {
+        const qsizetype slut = i + ord.size();
+        if (ordStart && i > 0 && ordTegn(tekst.at(i - 1)))
+            continue;
+        if (ordSlut && slut < tekst.size() && ordTegn(tekst.at(slut)))
+            continue;
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -33,30 +54,18 @@ QString sideTekst(const QByteArray &bytes)
 
 bool indeholderOrd(const QString &tekst, const QString &ord)
 {
-    if (ord.isEmpty())
-        return false;
-    const bool ordStart = ordTegn(ord.front());
-    const bool ordSlut = ordTegn(ord.back());
-    for (qsizetype i = tekst.indexOf(ord, 0, Qt::CaseInsensitive); i >= 0;
-         i = tekst.indexOf(ord, i + 1, Qt::CaseInsensitive)) {
-        const qsizetype slut = i + ord.size();
-        if (ordStart && i > 0 && ordTegn(tekst.at(i - 1)))
-            continue;
-        if (ordSlut && slut < tekst.size() && ordTegn(tekst.at(slut)))
-            continue;
-        return true;
-    }
-    return false;
+    return indeholderOrd(tekst, QStringMatcher(ord, Qt::CaseInsensitive));
 }
 
 QStringList find(const QString &mappe, const QString &ord)
 {
     QStringList fundne;
+    const QStringMatcher matcher(ord, Qt::CaseInsensitive);
     QDirIterator filer(mappe, QDir::Files | QDir::Hidden | QDir::System);
     while (filer.hasNext()) {
         const QString sti = filer.next();
         if (const auto bytes = RegularFile::read(sti, RegularFile::textLimit))
-            if (indeholderOrd(sideTekst(*bytes), ord))
+            if (indeholderOrd(sideTekst(*bytes), matcher))
                 fundne.append(QFileInfo(sti).completeBaseName());
     }
     return fundne;

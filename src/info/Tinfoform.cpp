@@ -69,7 +69,7 @@ Tinfoform::Tinfoform(const QString &strukturDir, const QString &optFilnavn, Turl
     connect(&m_urlform, &Turlform::sideOensket, this, &Tinfoform::gaaTilHistorik);
 
     hentOpt();
-    LoadStruktur();
+    saetStrukturMapper();
     opdaterHandlinger();
 }
 
@@ -266,6 +266,27 @@ void Tinfoform::setFoersteStil(std::function<bool()> foersteStil)
 
 void Tinfoform::LoadStruktur()
 {
+    saetStrukturMapper();
+    m_strukturHentet = true;
+    m_Struktur->HentStruktur();
+}
+
+TStruktur *Tinfoform::Struktur() const
+{
+    hentStruktur();
+    return m_Struktur;
+}
+
+void Tinfoform::hentStruktur() const
+{
+    if (m_strukturHentet)
+        return;
+    m_strukturHentet = true;
+    m_Struktur->HentStruktur();
+}
+
+void Tinfoform::saetStrukturMapper()
+{
     m_historik.sletAlle();
     const QString sep = DataLocation::separator();
     const QString base = strukturdir + sep + QFileInfo(strukturnavn).completeBaseName();
@@ -276,13 +297,13 @@ void Tinfoform::LoadStruktur()
     m_Struktur->SetStrukturfile(base + sep + QStringLiteral("struktur.txt"));
     m_Struktur->SetDatafile(base + sep + QStringLiteral("data.txt"));
     m_Web->setRod(base);
-    m_Struktur->HentStruktur();
     setWindowTitle(strukturnavn);
 }
 
 void Tinfoform::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    hentStruktur();
     m_splitter->setSizes({m_venstreBredde, qMax(kHoejrePanelBredde, width() - m_venstreBredde)});
     if (m_opstart) {
         m_opstart = false;

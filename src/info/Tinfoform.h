@@ -36,7 +36,9 @@ public:
     // empty text opens the first node. False when nothing matched.
     bool goToInfo(const QString &openNodetekst);
 
-    // Sets up the folders, empties the history and loads the tree.
+    // Sets up the folders, empties the history and loads the tree. The
+    // window itself reads the tree with its pictures at its first showing
+    // (or the first ask for it), not at start: most sessions never open it.
     void LoadStruktur();
     void gemOpt();
     void hentOpt();
@@ -54,7 +56,7 @@ public:
     // how the result rows are drawn.
     void setFoersteStil(std::function<bool()> foersteStil);
 
-    TStruktur *Struktur() const { return m_Struktur; }
+    TStruktur *Struktur() const;
     QTabWidget *infoBog() const { return m_infoBog; }
     QLineEdit *EditFind() const { return m_EditFind; }
     QListWidget *Findis() const { return m_Findis; }
@@ -84,6 +86,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void saetStrukturMapper();
+    void hentStruktur() const;
     void byg();
     void bygVenstre(QWidget *panel);
     void bygHoejre(QWidget *panel);
@@ -107,6 +111,7 @@ private:
     std::function<void(const QUrl &)> m_adresseAabner;
     std::function<bool()> m_foersteStil;
     bool m_opstart = true;
+    mutable bool m_strukturHentet = false;
     int m_venstreBredde;
 
     QSplitter *m_splitter = nullptr;
