@@ -66,7 +66,7 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     // Seven columns each wide enough for the widest weekday heading, "man.",
     // with the room a cell's margins and grid line take in every UI style.
     m_kalender->setMinimumWidth(
-        7 * (m_kalender->fontMetrics().horizontalAdvance(QStringLiteral("man.")) + 14) + 4);
+        7 * (m_kalender->fontMetrics().horizontalAdvance(QStringLiteral("man.")) + 6) + 4);
     m_kalender->setGridVisible(true);
     // The calendar's own parts, for a screen reader.
     for (auto [del, navn] : {std::pair{"qt_calendar_calendarview", "Kalender"},

@@ -49,3 +49,16 @@ QVariant SideVisning::loadResource(int type, const QUrl &name)
         return bytes ? SideSoegning::sideTekst(*bytes) : QString(u""_s);
     return bytes.value_or(QByteArray(""));
 }
+
+void SideVisning::keyPressEvent(QKeyEvent *event)
+{
+    QTextBrowser::keyPressEvent(event);
+    Q_EMIT linkFokusMuligvisFlyttet();
+}
+
+bool SideVisning::focusNextPrevChild(bool next)
+{
+    const bool flyttet = QTextBrowser::focusNextPrevChild(next);
+    Q_EMIT linkFokusMuligvisFlyttet();
+    return flyttet;
+}

@@ -21,6 +21,15 @@ public:
 
     QVariant loadResource(int type, const QUrl &name) override;
 
+Q_SIGNALS:
+    // A key may have moved the keyboard's focus to another link: Qt says
+    // nothing of it, as the caret's selection is set without a signal.
+    void linkFokusMuligvisFlyttet();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
 private:
     SideLaeser m_laeser;
     QUrl m_forudlaest;

@@ -223,7 +223,7 @@ void Tinfoform::bygHoejre(QWidget *panel)
     layout->addWidget(m_Web, 1);
     // Tab walks the page's links by selecting them: the view then takes the
     // link's name, so a screen reader reads the link and not the page.
-    connect(m_Web, &QTextEdit::selectionChanged, this, [this] {
+    const auto linkNavn = [this] {
         const QTextCursor c = m_Web->textCursor();
         QString navn = QStringLiteral("Side");
         if (c.hasSelection() && c.charFormat().isAnchor()) {
@@ -234,7 +234,10 @@ void Tinfoform::bygHoejre(QWidget *panel)
         }
         if (m_Web->accessibleName() != navn)
             m_Web->setAccessibleName(navn);
-    });
+    };
+    connect(m_Web, &QTextEdit::selectionChanged, this, linkNavn);
+    connect(m_Web, &QTextEdit::cursorPositionChanged, this, linkNavn);
+    connect(m_Web, &SideVisning::linkFokusMuligvisFlyttet, this, linkNavn);
 
     connect(m_Afirst, &QAction::triggered, this, [this] { gaaTilHistorik(m_historik.foerste()); });
     connect(m_Aback, &QAction::triggered, this, [this] { gaaTilHistorik(m_historik.tilbage()); });
