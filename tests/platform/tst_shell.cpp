@@ -102,7 +102,7 @@ void TestShell::openReportsWhyNothingRan()
     QFETCH(QString, file);
     QFETCH(int, code);
     SystemShell shell;
-    QCOMPARE(shell.open(file, QStringLiteral("\"a\" \"b\"")), code);
+    QCOMPARE(shell.open(file, {QStringLiteral("a"), QStringLiteral("b")}), code);
 }
 
 void TestShell::openRunsTheFileWithTheQuotedParameters()
@@ -115,7 +115,7 @@ void TestShell::openRunsTheFileWithTheQuotedParameters()
                             "move /y \"%~2.tmp\" \"%~2\" >nul\r\n"));
     SystemShell shell;
     const QString program = QStringLiteral("C:\\Program Files\\Klokkeven\\klokkeven.exe");
-    const int code = shell.open(script, "\"" + program + "\" \"" + out + "\"");
+    const int code = shell.open(script, {program, out});
     QVERIFY2(code > kHoejesteFejlkode, qPrintable(QString::number(code)));
     // It ran on its own: the result comes when the script has written it.
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(out), 30000);
@@ -143,7 +143,7 @@ void TestShell::shortcutScriptMakesTheShortcut()
     const QString program = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
     const QString link = QDir::toNativeSeparators(m_tmp.filePath("urProgram.lnk"));
     SystemShell shell;
-    const int code = shell.open(script, "\"" + program + "\" \"" + link + "\"");
+    const int code = shell.open(script, {program, link});
     QVERIFY2(code > kHoejesteFejlkode, qPrintable(ErrorInfo(code)));
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(link).size() > 0, 30000);
     // A shell link starts with its header size and the link class's identifier.
