@@ -1,5 +1,6 @@
 #include "platform/WaveSamples.h"
 
+#include <QtDebug>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -52,6 +53,19 @@ QByteArray toInt16(const QList<float> &samples)
         qToLittleEndian(value, bytes.data() + i * qsizetype(sizeof(qint16)));
     }
     return bytes;
+}
+
+std::optional<WaveAudio> playable(const QString &path, bool defaultOnFailure)
+{
+    QString error;
+    std::optional<WaveAudio> audio = WaveFile::load(path, &error);
+    if (!audio) {
+        qWarning().noquote() << "Cannot play" << path + ":" << error;
+        if (!defaultOnFailure)
+            return std::nullopt;
+        audio = alertSound();
+    }
+    return playableChannels(*audio);
 }
 
 } // namespace WaveSamples

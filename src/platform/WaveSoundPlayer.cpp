@@ -100,21 +100,13 @@ void WaveSoundPlayer::play(const QString &path, int times, bool defaultOnFailure
     releaseSink();
     ++m_generation;
     m_active = true;
-    if (times <= 0) {
+    const std::optional<WaveAudio> audio =
+        times > 0 ? WaveSamples::playable(path, defaultOnFailure) : std::nullopt;
+    if (!audio) {
         finishLater();
         return;
     }
-    QString error;
-    std::optional<WaveAudio> audio = WaveFile::load(path, &error);
-    if (!audio) {
-        qWarning().noquote() << "Cannot play" << path + ":" << error;
-        if (!defaultOnFailure) {
-            finishLater();
-            return;
-        }
-        audio = WaveSamples::alertSound();
-    }
-    start(WaveSamples::playableChannels(*audio), times);
+    start(*audio, times);
 }
 
 void WaveSoundPlayer::start(const WaveAudio &audio, int times)
