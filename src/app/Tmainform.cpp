@@ -36,6 +36,9 @@ Tmainform::Tmainform(const QString &programDir, const Platform &platform, Messag
       m_lydListe(m_folders.LydDir)
 {
     setWindowTitle(QStringLiteral("Ur"));
+    // The caption names the window; task lists that show a window's icon name
+    // show the program's.
+    setWindowIconText(QStringLiteral("Klokkeven"));
     setWindowIcon(ActionIcons::rundtUr());
     setFont(vinduesFont());
     QPalette windowPalette = palette();

@@ -27,6 +27,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -63,10 +64,14 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     m_kalender->setFirstDayOfWeek(Qt::Monday);
     // The page is narrow: the weekday names need the room of the week numbers.
     m_kalender->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    // Seven columns each wide enough for the widest weekday heading, "man.",
-    // with the room a cell's margins and grid line take in every UI style.
-    m_kalender->setMinimumWidth(
-        7 * (m_kalender->fontMetrics().horizontalAdvance(QStringLiteral("man.")) + 6) + 4);
+    // Seven columns each wide enough for the widest weekday heading ("tirs."
+    // or "tors.", not "man."), with the room a cell's margins and grid line
+    // take in every UI style.
+    int bredest = 0;
+    for (int dag = Qt::Monday; dag <= Qt::Sunday; ++dag)
+        bredest = std::max(bredest, m_kalender->fontMetrics().horizontalAdvance(
+                                        m_kalender->locale().dayName(dag, QLocale::ShortFormat)));
+    m_kalender->setMinimumWidth(7 * (bredest + 6) + 4);
     m_kalender->setGridVisible(true);
     // The calendar's own parts, for a screen reader.
     for (auto [del, navn] : {std::pair{"qt_calendar_calendarview", "Kalender"},

@@ -601,6 +601,8 @@ void TestMainform::windowAndClocksHaveAccessibleNames()
     MainformFixture f;
     QCOMPARE(QAccessible::queryAccessibleInterface(f.main)->text(QAccessible::Name),
              QStringLiteral("Ur"));
+    // What a task list that shows icon names shows (_NET_WM_ICON_NAME on X11).
+    QCOMPARE(f.main->windowIconText(), QStringLiteral("Klokkeven"));
     QCOMPARE(QAccessible::queryAccessibleInterface(&f.main->Ur())->text(QAccessible::Name),
              QStringLiteral("Klokken er 10:00"));
     f.main->setUrtype(true);

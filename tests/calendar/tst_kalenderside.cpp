@@ -4,6 +4,7 @@
 #include "app/Klokkeven.h"
 #include "app/Tegenskabsform.h"
 #include "app/Tmainform.h"
+#include "appearance/UiStil.h"
 #include "base/EgenskabsSide.h"
 #include "base/Indstillinger.h"
 #include "calendar/Kalender.h"
@@ -20,7 +21,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionViewItem>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -84,6 +87,8 @@ private Q_SLOTS:
     void initTestCase();
     void foersteVisningUdenMappe();
     void altISigtIVinduet();
+    void ugedageILaengdeIHverStil_data();
+    void ugedageILaengdeIHverStil();
     void editorensGenvejeVinderOverUrets_data();
     void editorensGenvejeVinderOverUrets();
     void opretMappe();
@@ -161,6 +166,47 @@ void TestKalenderSide::altISigtIVinduet()
     }
     // A name of many characters stays readable.
     QVERIFY(side->kEdit()->width() > 20 * side->kEdit()->fontMetrics().averageCharWidth());
+}
+
+void TestKalenderSide::ugedageILaengdeIHverStil_data()
+{
+    QTest::addColumn<QString>("stil");
+    for (const QString &navn : UiStil::navne())
+        QTest::newRow(qPrintable(navn)) << navn;
+}
+
+void TestKalenderSide::ugedageILaengdeIHverStil()
+{
+    // Each style has its own font and cell margins: no weekday heading may be
+    // cut short ("m...") in any of them.
+    QFETCH(QString, stil);
+    QTemporaryDir data;
+    FakePlatform platform;
+    RecordingMessages beskeder;
+    Klokkeven program(data.path(), QString(), platform.services(), beskeder);
+    QVERIFY(UiStil::anvend(stil));
+    Tegenskabsform *form = program.vinduer().egenskabsform;
+    form->egenskabsBog()->setCurrentIndex(int(EgenskabsSide::Kalender));
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    auto *visning = form->kalenderSide()->kalender()->findChild<QTableView *>(
+        QStringLiteral("qt_calendar_calendarview"));
+    QVERIFY(visning);
+    const QAbstractItemModel *model = visning->model();
+    QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("man."));
+    QStyleOptionViewItem valg;
+    valg.initFrom(visning);
+    valg.font = visning->font();
+    for (int kolonne = 0; kolonne < model->columnCount(); ++kolonne) {
+        const QModelIndex overskrift = model->index(0, kolonne);
+        const int behov = visning->itemDelegate()->sizeHint(valg, overskrift).width();
+        QVERIFY2(visning->columnWidth(kolonne) >= behov,
+                 qPrintable(QStringLiteral("%1: %2 px for %3 px")
+                                .arg(overskrift.data().toString())
+                                .arg(visning->columnWidth(kolonne))
+                                .arg(behov)));
+    }
+    UiStil::anvend(UiStil::kStartStil);
 }
 
 void TestKalenderSide::editorensGenvejeVinderOverUrets_data()
