@@ -25,38 +25,33 @@ class RepeatingSource final : public QIODevice
 {
 public:
     RepeatingSource(QByteArray sound, int times, qint64 gapBytes, QObject *parent)
-        : QIODevice(parent), m_sound(std::move(sound)), m_gapBytes(gapBytes),
-          m_total(times * qint64(m_sound.size()) + (times - 1) * gapBytes)
+        : QIODevice(parent), m_sound(std::move(sound)), m_play(m_sound.size(), times, gapBytes)
     {
         open(QIODevice::ReadOnly);
     }
 
-    qint64 total() const { return m_total; }
+    qint64 total() const { return m_play.total(); }
     bool isSequential() const override { return true; }
-    bool atEnd() const override { return m_position >= m_total; }
+    bool atEnd() const override { return m_position >= m_play.total(); }
     qint64 bytesAvailable() const override
     {
-        return m_total - m_position + QIODevice::bytesAvailable();
+        return m_play.total() - m_position + QIODevice::bytesAvailable();
     }
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override
     {
         qint64 done = 0;
-        const qint64 period = m_sound.size() + m_gapBytes;
-        while (done < maxSize && m_position < m_total) {
-            const qint64 offset = m_position % period;
-            qint64 n;
-            if (offset < m_sound.size()) {
-                n = std::min(maxSize - done, m_sound.size() - offset);
-                std::copy_n(m_sound.constData() + offset, n, data + done);
-            } else {
-                n = std::min(maxSize - done, period - offset);
-                std::fill_n(data + done, n, char(0));
-            }
-            n = std::min(n, m_total - m_position);
-            done += n;
-            m_position += n;
+        while (done < maxSize) {
+            const RepeatedSound::Stretch stretch = m_play.at(m_position, maxSize - done);
+            if (stretch.length == 0)
+                break;
+            if (stretch.soundOffset >= 0)
+                std::copy_n(m_sound.constData() + stretch.soundOffset, stretch.length, data + done);
+            else
+                std::fill_n(data + done, stretch.length, char(0));
+            done += stretch.length;
+            m_position += stretch.length;
         }
         return done;
     }
@@ -65,8 +60,7 @@ protected:
 
 private:
     QByteArray m_sound;
-    qint64 m_gapBytes;
-    qint64 m_total;
+    RepeatedSound m_play;
     qint64 m_position = 0;
 };
 
@@ -84,7 +78,7 @@ QByteArray encode(const QList<float> &samples, QAudioFormat::SampleFormat format
 
 } // namespace
 
-WaveSoundPlayer::WaveSoundPlayer(QObject *parent) : SoundPlayer(parent)
+WaveSoundPlayer::WaveSoundPlayer(QObject *parent) : WavePlayer(parent)
 {
     m_lastSampleCheck.setInterval(lastSampleCheckMilliseconds);
     connect(&m_lastSampleCheck, &QTimer::timeout, this, &WaveSoundPlayer::checkLastSample);
@@ -92,21 +86,7 @@ WaveSoundPlayer::WaveSoundPlayer(QObject *parent) : SoundPlayer(parent)
 
 WaveSoundPlayer::~WaveSoundPlayer()
 {
-    releaseSink();
-}
-
-void WaveSoundPlayer::play(const QString &path, int times, bool defaultOnFailure)
-{
-    releaseSink();
-    ++m_generation;
-    m_active = true;
-    const std::optional<WaveAudio> audio =
-        times > 0 ? WaveSamples::playable(path, defaultOnFailure) : std::nullopt;
-    if (!audio) {
-        finishLater();
-        return;
-    }
-    start(*audio, times);
+    release();
 }
 
 void WaveSoundPlayer::start(const WaveAudio &audio, int times)
@@ -126,7 +106,7 @@ void WaveSoundPlayer::start(const WaveAudio &audio, int times)
     m_source = source;
     m_playUSecs = format.durationForBytes(source->total());
     m_sink = new QAudioSink(device, format, this);
-    m_sink->setVolume(m_volume);
+    m_sink->setVolume(volume());
     connect(m_sink, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
         // An underrun in the middle (a busy GUI thread) also turns the sink idle. An idle
         // sink with nothing left to pull has handed everything over, but the sound server
@@ -167,45 +147,18 @@ void WaveSoundPlayer::checkLastSample()
     }
 }
 
-void WaveSoundPlayer::finishLater()
-{
-    QTimer::singleShot(0, this, [this, generation = m_generation] {
-        if (generation == m_generation && m_active)
-            finish();
-    });
-}
-
-void WaveSoundPlayer::finish()
-{
-    releaseSink();
-    m_active = false;
-    Q_EMIT finished();
-}
-
-void WaveSoundPlayer::stop()
-{
-    if (m_active)
-        finish();
-}
-
 bool WaveSoundPlayer::isPlaying() const
 {
     return m_sink && m_sink->state() != QAudio::StoppedState;
 }
 
-void WaveSoundPlayer::setVolume(double volume)
+void WaveSoundPlayer::applyVolume(double volume)
 {
-    m_volume = std::clamp(volume, 0.0, 1.0);
     if (m_sink)
-        m_sink->setVolume(m_volume);
+        m_sink->setVolume(volume);
 }
 
-double WaveSoundPlayer::volume() const
-{
-    return m_volume;
-}
-
-void WaveSoundPlayer::releaseSink()
+void WaveSoundPlayer::release()
 {
     m_lastSampleCheck.stop();
     if (!m_sink)
