@@ -56,18 +56,26 @@ Alarmvaerk::Alarmvaerk(const DataFolders &folders, const LocalTime &localTime,
     // planned wake-up leaves a gap whose alarms are looked for. Before the first
     // load the timer waits for nothing.
     connect(&localTime, &LocalTime::wallClockSet, this, [this] {
-        if (!m_alarmTimer->isActive())
-            return;
-        if (m_startet && m_alarmLock.held() && m_planlagt.isValid() &&
-            m_localTime.now() > m_planlagt.addSecs(kGabSekunder))
-            m_gab = true;
-        armAlarmTimer();
+        uret(m_planlagt.isValid() && m_localTime.now() > m_planlagt.addSecs(kGabSekunder));
     });
+    // A new time zone is a gap of its own: one that moves local time forwards
+    // collects the alarms in between; one that moves it back finds nothing
+    // after the last check.
+    connect(&localTime, &LocalTime::zoneChanged, this, [this] { uret(true); });
 }
 
 Alarmvaerk::~Alarmvaerk()
 {
     gemTilstand();
+}
+
+void Alarmvaerk::uret(bool gab)
+{
+    if (!m_alarmTimer->isActive())
+        return;
+    if (gab && m_startet && m_alarmLock.held())
+        m_gab = true;
+    armAlarmTimer();
 }
 
 QDateTime Alarmvaerk::naesteTjek(const QDateTime &nu, const QDate &indlaest,

@@ -124,6 +124,9 @@ private:
         QString udsatFil;
     };
 
+    // The wall clock or the time zone changed: the timer is armed anew, and
+    // with `gab` the alarms since the last check are looked for.
+    void uret(bool gab);
     void armAlarmTimer();
     void reportSkipped(const QStringList &skipped);
     void lydSlut();

@@ -133,6 +133,7 @@ private Q_SLOTS:
     void twoCopiesListAMissedAlarmOnce();
     void listOpenAtQuitIsListedAgain();
     void stateFileKeepsTheUnseenAndReadsTheEarlierForm();
+    void zoneChangeIsAGap();
     void changingTheSoundingAlarmStopsItsSound_data();
     void changingTheSoundingAlarmStopsItsSound();
 };
@@ -763,6 +764,47 @@ void TestAlarmvaerk::stateFileKeepsTheUnseenAndReadsTheEarlierForm()
     QVERIFY(AlarmTilstand::sammeMistede(ny.mistede.at(1), gammel.mistede.at(1)));
     QCOMPARE(ny.mistede.at(1).alarm.overskrift, QStringLiteral("Tog"));
     QCOMPARE(ny.mistede.at(1).alarm.alarmtype, AlarmType::Dato);
+}
+
+void TestAlarmvaerk::zoneChangeIsAGap()
+{
+    Vaerk v(idag(10, 0));
+    skrivAlarm(v.folders, "0000", 0, 0, 12, 0, "Frokost");
+    skrivAlarm(v.folders, "0000", 0, 0, 13, 55, "Møde");
+    skrivAlarm(v.folders, "0000", 0, 0, 16, 0, "Hjem");
+    auto vaerk = v.kopi();
+    QSignalSpy mistede(vaerk.get(), &Alarmvaerk::mistede);
+    vaerk->hentAlarmer();
+    vaerk->alarmTimerTimer();
+    QCOMPARE(vaerk->alarmTimer()->interval(), 2 * 3600 * 1000);
+
+    // Four hours east: the system says nothing of a set clock, only of the
+    // zone. The timer wakes at once; the alarm five minutes late fires marked
+    // late, the older one is listed.
+    v.platform.localTime.changeZone(idag(14, 0));
+    QVERIFY(vaerk->alarmTimer()->interval() <= 1000);
+    QTRY_COMPARE(v.viste.size(), 1);
+    QCOMPARE(v.viste.first().overskrift, QStringLiteral("Møde"));
+    QCOMPARE(v.viste.first().skulleHaveLydt, idag(13, 55));
+    QCOMPARE(mistede.size(), 1);
+    const auto liste = mistede.first().first().value<QList<ForfaldenAlarm>>();
+    QCOMPARE(liste.size(), 1);
+    QCOMPARE(liste.first().alarm.overskrift, QStringLiteral("Frokost"));
+    v.platform.soundPlayer.finish();
+
+    // Back again: the hours already checked fire nothing a second time.
+    v.platform.localTime.changeZone(idag(10, 5));
+    vaerk->alarmTimerTimer();
+    for (const QDateTime &nu : {idag(12, 0), idag(13, 55)}) {
+        v.saet(nu);
+        vaerk->alarmTimerTimer();
+    }
+    QCOMPARE(v.viste.size(), 1);
+    QCOMPARE(mistede.size(), 1);
+    v.saet(idag(16, 0));
+    vaerk->alarmTimerTimer();
+    QCOMPARE(v.viste.size(), 2);
+    QCOMPARE(v.viste.last().overskrift, QStringLiteral("Hjem"));
 }
 
 void TestAlarmvaerk::changingTheSoundingAlarmStopsItsSound_data()

@@ -20,6 +20,13 @@ public:
         Q_EMIT wallClockSet();
     }
 
+    // A new time zone shows another local time for the same moment.
+    void changeZone(const QDateTime &now)
+    {
+        m_now = now;
+        Q_EMIT zoneChanged();
+    }
+
 private:
     QDateTime m_now{QDate(2026, 12, 10), QTime(10, 0, 0)};
 };
