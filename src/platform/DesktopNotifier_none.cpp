@@ -10,7 +10,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<DesktopNotifier> DesktopNotifier::make()
+std::unique_ptr<DesktopNotifier> DesktopNotifier::make(QSystemTrayIcon *)
 {
     return std::make_unique<StilleNotifier>();
 }
