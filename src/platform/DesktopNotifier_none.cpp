@@ -14,7 +14,3 @@ std::unique_ptr<DesktopNotifier> DesktopNotifier::make(QSystemTrayIcon *)
 {
     return std::make_unique<StilleNotifier>();
 }
-
-SleepWatch::SleepWatch(QObject *parent) : QObject(parent) {}
-
-void SleepWatch::prepareForSleep(bool) {}
