@@ -4,7 +4,7 @@
 # and only those that are missing.
 set -euo pipefail
 
-build_pkgs=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libxcb1-dev)
+build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libxcb1-dev libpulse-dev)
 run_pkgs=(qt6-qpa-plugins qt6-translations-l10n qt6-wayland gstreamer1.0-plugins-good gstreamer1.0-pulseaudio fonts-liberation fonts-dejavu-core)
 test_pkgs=(dbus pulseaudio pulseaudio-utils xvfb xauth faketime weston desktop-file-utils appstream-util appstream lintian dpkg-dev)
 # The Windows build: the posix-thread mingw-w64 compilers (Qt needs them), the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alarms/MistedeAlarmer.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -19,7 +21,8 @@ struct Udsat
 
 // What the alarm clockwork remembers between runs, beside the alarm files
 // (whose format stays as it is): when it last checked, how late an alarm may
-// still fire, the minutes "Udsæt" chose last, and the alarms put off.
+// still fire, the minutes "Udsæt" chose last, the alarms put off, and the
+// missed alarms listed but not yet seen.
 class AlarmTilstand
 {
 public:
@@ -39,6 +42,14 @@ public:
     int forsinkelse = kForsinkelse; // minutes; 0: a missed alarm never fires late
     int udsaetMinutter = kUdsaet;
     QList<Udsat> udsatte;
+    // Listed in "Alarmer, mens du var væk" and not yet seen there: they are
+    // listed again at the next start. A stored alarm is read anew from its
+    // file and left out when that file is gone (the alarm was deleted or
+    // moved); a put-off one keeps its heading and text file.
+    QList<ForfaldenAlarm> mistede;
+
+    // The same missed alarm: the same moment of the same alarm.
+    static bool sammeMistede(const ForfaldenAlarm &a, const ForfaldenAlarm &b);
 
 private:
     QString m_sti;

@@ -56,18 +56,26 @@ Alarmvaerk::Alarmvaerk(const DataFolders &folders, const LocalTime &localTime,
     // planned wake-up leaves a gap whose alarms are looked for. Before the first
     // load the timer waits for nothing.
     connect(&localTime, &LocalTime::wallClockSet, this, [this] {
-        if (!m_alarmTimer->isActive())
-            return;
-        if (m_startet && m_alarmLock.held() && m_planlagt.isValid() &&
-            m_localTime.now() > m_planlagt.addSecs(kGabSekunder))
-            m_gab = true;
-        armAlarmTimer();
+        uret(m_planlagt.isValid() && m_localTime.now() > m_planlagt.addSecs(kGabSekunder));
     });
+    // A new time zone is a gap of its own: one that moves local time forwards
+    // collects the alarms in between; one that moves it back finds nothing
+    // after the last check.
+    connect(&localTime, &LocalTime::zoneChanged, this, [this] { uret(true); });
 }
 
 Alarmvaerk::~Alarmvaerk()
 {
     gemTilstand();
+}
+
+void Alarmvaerk::uret(bool gab)
+{
+    if (!m_alarmTimer->isActive())
+        return;
+    if (gab && m_startet && m_alarmLock.held())
+        m_gab = true;
+    armAlarmTimer();
 }
 
 QDateTime Alarmvaerk::naesteTjek(const QDateTime &nu, const QDate &indlaest,
@@ -114,7 +122,9 @@ void Alarmvaerk::hentAlarmer()
         m_startet = true;
         m_tilstand.hent();
         m_afgjortTil = m_tilstand.sidstTjekket.toLocalTime();
-        haandterGab(nu);
+        // Those listed in a run that ended before they were seen come again.
+        const QList<ForfaldenAlarm> ikkeSete = m_tilstand.mistede;
+        meldMistede(ikkeSete + haandterGab(nu));
     }
     m_dagensAlarmer.setAfgjortTil(m_afgjortTil);
     const QStringList skipped = m_dagensAlarmer.hentAlarmer();
@@ -152,7 +162,7 @@ void Alarmvaerk::alarmTimerTimer()
     QStringList skipped;
     bool aendret = false;
     if (m_gab || (m_planlagt.isValid() && nu > m_planlagt.addSecs(kGabSekunder))) {
-        haandterGab(nu);
+        meldMistede(haandterGab(nu));
         m_dagensAlarmer.setAfgjortTil(m_afgjortTil);
         skipped = m_dagensAlarmer.hentAlarmer();
         aendret = true;
@@ -194,13 +204,13 @@ void Alarmvaerk::afgjort(const QDateTime &nu)
     m_dagensAlarmer.setAfgjortTil(m_afgjortTil);
 }
 
-void Alarmvaerk::haandterGab(const QDateTime &nu)
+QList<ForfaldenAlarm> Alarmvaerk::haandterGab(const QDateTime &nu)
 {
     m_gab = false;
     const QDateTime fra = m_afgjortTil;
     const QDateTime til = minutStart(nu);
     if (!fra.isValid() || fra >= til)
-        return;
+        return {};
     QList<ForfaldenAlarm> forfaldne = MistedeAlarmer::iGabet(m_folders.alarmDir, fra, til);
     // Put-off alarms that fell due in the gap are missed alike.
     bool udsatteFlyttet = false;
@@ -221,17 +231,37 @@ void Alarmvaerk::haandterGab(const QDateTime &nu)
         const bool udsat = it->alarm.filnavn.isEmpty();
         if (graense > 0 && it->tid.secsTo(nu) <= graense)
             m_koe.append({it->alarm, it->tid, udsat ? it->alarm.tekstfilnavn : QString()});
-        else
+        else if (!ikkeSet(*it))
             forSent.prepend(*it);
     }
     m_afgjortTil = til.addMSecs(-1);
-    if (udsatteFlyttet) {
+    // The list and the moment checked are stored together: quitting or a
+    // crash before the list is seen neither loses nor repeats an alarm.
+    m_tilstand.mistede += forSent;
+    if (udsatteFlyttet || !forSent.isEmpty()) {
         m_tilstand.sidstTjekket = m_afgjortTil.toUTC();
         m_tilstand.gem();
-        Q_EMIT udsatteAendret();
     }
-    if (!forSent.isEmpty())
-        Q_EMIT mistede(forSent);
+    if (udsatteFlyttet)
+        Q_EMIT udsatteAendret();
+    return forSent;
+}
+
+bool Alarmvaerk::ikkeSet(const ForfaldenAlarm &alarm) const
+{
+    return std::any_of(
+        m_tilstand.mistede.cbegin(), m_tilstand.mistede.cend(),
+        [&alarm](const ForfaldenAlarm &m) { return AlarmTilstand::sammeMistede(m, alarm); });
+}
+
+void Alarmvaerk::meldMistede(QList<ForfaldenAlarm> alarmer)
+{
+    if (alarmer.isEmpty())
+        return;
+    std::stable_sort(
+        alarmer.begin(), alarmer.end(),
+        [](const ForfaldenAlarm &a, const ForfaldenAlarm &b) { return a.tid > b.tid; });
+    Q_EMIT mistede(alarmer);
 }
 
 void Alarmvaerk::flytForfaldneUdsatte(const QDateTime &nu)
@@ -420,7 +450,10 @@ void Alarmvaerk::mistedeSet(const QList<ForfaldenAlarm> &alarmer)
             QFile::remove(mistet.alarm.tekstfilnavn);
         else if (mistet.alarm.alarmtype == AlarmType::Dato)
             AlarmFile::sletAlarm(mistet.alarm, m_folders.alarmDir, m_folders.alarmTekster);
+        m_tilstand.mistede.removeIf(
+            [&mistet](const ForfaldenAlarm &m) { return AlarmTilstand::sammeMistede(m, mistet); });
     }
+    gemTilstand();
 }
 
 void Alarmvaerk::gemTilstand()

@@ -80,7 +80,9 @@ public:
     int forsinkelse() const { return m_tilstand.forsinkelse; }
     void setForsinkelse(int minutter);
 
-    // The missed alarms were seen in their list: the dated ones go, as fired ones do.
+    // The missed alarms were seen in their list: the dated ones go, as fired
+    // ones do. Until then they stay in the state file and are listed again at
+    // the next start.
     void mistedeSet(const QList<ForfaldenAlarm> &alarmer);
     // The computer is about to sleep: the time of the last check is stored.
     void gemTilstand();
@@ -122,11 +124,19 @@ private:
         QString udsatFil;
     };
 
+    // The wall clock or the time zone changed: the timer is armed anew, and
+    // with `gab` the alarms since the last check are looked for.
+    void uret(bool gab);
     void armAlarmTimer();
     void reportSkipped(const QStringList &skipped);
     void lydSlut();
     void affyr(const TAlarmRecord &E, const QDateTime &skulleHaveLydt, const QString &udsatFil);
-    void haandterGab(const QDateTime &nu);
+    // The alarms of the gap since the last check: the ones late by no more
+    // than the limit are queued to fire; the older ones, newest first, are
+    // returned and remembered as not yet seen.
+    QList<ForfaldenAlarm> haandterGab(const QDateTime &nu);
+    bool ikkeSet(const ForfaldenAlarm &alarm) const;
+    void meldMistede(QList<ForfaldenAlarm> alarmer);
     void flytForfaldneUdsatte(const QDateTime &nu);
     void afgjort(const QDateTime &nu);
     void meldAendret();

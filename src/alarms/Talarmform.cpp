@@ -3,6 +3,7 @@
 #include "alarms/AlarmTilstand.h"
 #include "alarms/Alarmvaerk.h"
 #include "dialogs/Messages.h"
+#include "platform/OutputVolume.h"
 #include "platform/SoundPlayer.h"
 #include "richtext/RichTextEdit.h"
 #include "ui/WindowGeometry.h"
@@ -41,9 +42,10 @@ QString venterTekst(qsizetype antal)
 
 } // namespace
 
-Talarmform::Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer, Messages &messages,
-                       QMenu *popupMenu)
-    : optFilnavn(optFilnavn), m_soundPlayer(soundPlayer), m_messages(messages)
+Talarmform::Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer,
+                       const OutputVolume &outputVolume, Messages &messages, QMenu *popupMenu)
+    : optFilnavn(optFilnavn), m_soundPlayer(soundPlayer), m_outputVolume(outputVolume),
+      m_messages(messages)
 {
     static const bool somAlarmTilmeldt = [] {
         QAccessible::installFactory(somAlarm);
@@ -118,8 +120,8 @@ bool Talarmform::showAlarm(const AlarmVisning &alarm)
     if (alarm.skulleHaveLydt.isValid())
         note << QStringLiteral("Forsinket: skulle have lydt kl. %1")
                     .arg(alarm.skulleHaveLydt.toString(QStringLiteral("HH:mm")));
-    if (!lydNote().isEmpty())
-        note << lydNote();
+    if (const QString lyd = lydNote(); !lyd.isEmpty())
+        note << lyd;
     show();
     raise();
     const QString aabenTekst = m_visesAlarm ? m_Memo->toHtml() : QString();
@@ -208,8 +210,10 @@ void Talarmform::lukKnapClick()
 
 QString Talarmform::lydNote() const
 {
-    // An alarm that cannot be heard says so rather than stay silent without a word.
-    return m_soundPlayer.volume() <= 0.0 ? QStringLiteral("Lyden er slået fra") : QString();
+    // An alarm that cannot be heard says so rather than stay silent without a
+    // word. An output that does not answer is taken to be heard.
+    const bool stille = m_soundPlayer.volume() <= 0.0 || m_outputVolume.silent().value_or(false);
+    return stille ? QStringLiteral("Lyden er slået fra") : QString();
 }
 
 void Talarmform::visFront(int id, const QString &note)

@@ -5,6 +5,7 @@
 struct AlarmVisning;
 
 class Messages;
+class OutputVolume;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -23,9 +24,10 @@ class Talarmform : public QWidget
 
 public:
     // popupMenu, the main window's pop-up menu, serves on the window too; the
-    // window stops the player's sound when it closes.
-    Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer, Messages &messages,
-               QMenu *popupMenu);
+    // window stops the player's sound when it closes. An alarm that the
+    // program's volume or the system's muted output keeps silent says so.
+    Talarmform(const QString &optFilnavn, SoundPlayer &soundPlayer,
+               const OutputVolume &outputVolume, Messages &messages, QMenu *popupMenu);
 
     // Shows the window with the caption and the rich text of the file; false
     // (after telling the user, in a box on top of this window) when the text
@@ -90,6 +92,7 @@ private:
     void annoncer();
 
     SoundPlayer &m_soundPlayer;
+    const OutputVolume &m_outputVolume;
     Messages &m_messages;
     RichTextEdit *m_Memo;
     QPushButton *m_lukKnap;

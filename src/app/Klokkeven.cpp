@@ -62,7 +62,7 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
             {QStringLiteral("alarmform"),
              [&] {
                  v.alarmform = own<Talarmform>(optFile("alarmform.txt"), *platform.soundPlayer,
-                                               messages, main.PopupMenu());
+                                               *platform.outputVolume, messages, main.PopupMenu());
              }},
             {QStringLiteral("egenskabsform"),
              [&] {

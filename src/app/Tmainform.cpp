@@ -85,7 +85,7 @@ Tmainform::Tmainform(const QString &programDir, const Platform &platform, Messag
             &Tmainform::dagensAlarmerAendret);
     // The desktop hears of every alarm too, which matters when the clock is in
     // the tray or on another desktop; its "Luk" and "Udsæt" act as the window's.
-    m_notifier = DesktopNotifier::make();
+    m_notifier = DesktopNotifier::make(m_TrayIcon);
     connect(m_alarmvaerk, &Alarmvaerk::affyret, this, [this](const AlarmVisning &alarm) {
         m_notifier->notify(
             alarm.id, alarm.overskrift.isEmpty() ? QStringLiteral("Alarm") : alarm.overskrift,
@@ -98,6 +98,15 @@ Tmainform::Tmainform(const QString &programDir, const Platform &platform, Messag
             m_alarmvaerk->udsaet(id, m_alarmvaerk->udsaetMinutter());
         if (m_alarmform)
             m_alarmform->lukAlarm(id);
+    });
+    // A click on the notification itself brings forward the window it tells of.
+    connect(m_notifier.get(), &DesktopNotifier::klikket, this, [this](int id) {
+        QWidget *vindue = id == 0 ? static_cast<QWidget *>(m_mistedeForm) : m_alarmform;
+        if (!vindue || !vindue->isVisible())
+            return;
+        vindue->setWindowState(vindue->windowState() & ~Qt::WindowMinimized);
+        vindue->raise();
+        vindue->activateWindow();
     });
     // So are the missed alarms, which may come while nobody looks at the screen.
     connect(m_alarmvaerk, &Alarmvaerk::mistede, this, [this](const QList<ForfaldenAlarm> &alarmer) {

@@ -66,7 +66,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<DesktopNotifier> DesktopNotifier::make()
+std::unique_ptr<DesktopNotifier> DesktopNotifier::make(QSystemTrayIcon *)
 {
     return std::make_unique<DBusNotifier>();
 }

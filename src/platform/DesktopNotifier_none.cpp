@@ -10,11 +10,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<DesktopNotifier> DesktopNotifier::make()
+std::unique_ptr<DesktopNotifier> DesktopNotifier::make(QSystemTrayIcon *)
 {
     return std::make_unique<StilleNotifier>();
 }
-
-SleepWatch::SleepWatch(QObject *parent) : QObject(parent) {}
-
-void SleepWatch::prepareForSleep(bool) {}

@@ -1,5 +1,7 @@
 #include "platform/LocalTime.h"
 
+#include "platform/TimeZoneWatch.h"
+
 #ifdef Q_OS_LINUX
 #include <QSocketNotifier>
 #include <cstdint>
@@ -10,6 +12,7 @@
 
 SystemLocalTime::SystemLocalTime()
 {
+    connect(new TimeZoneWatch(this), &TimeZoneWatch::changed, this, &LocalTime::zoneChanged);
 #ifdef Q_OS_LINUX
     // A timer on the wall clock that never expires but is cancelled whenever
     // the clock is set: the one way the kernel tells of a jump.

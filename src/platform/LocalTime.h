@@ -17,6 +17,9 @@ Q_SIGNALS:
     // server, after the machine slept). Timers that wait for a time of day must
     // be armed again.
     void wallClockSet();
+    // The system's time zone changed, and local time with it: a jump of the
+    // wall clock that the system tells of in no other way.
+    void zoneChanged();
 };
 
 class SystemLocalTime final : public LocalTime
@@ -24,7 +27,8 @@ class SystemLocalTime final : public LocalTime
     Q_OBJECT
 
 public:
-    // Watches the system clock for being set where the system tells of it (Linux).
+    // Watches the system clock for being set where the system tells of it
+    // (Linux), and the system's time zone.
     SystemLocalTime();
     ~SystemLocalTime() override;
     QDateTime now() const override;

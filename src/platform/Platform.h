@@ -1,6 +1,7 @@
 #pragma once
 
 class LocalTime;
+class OutputVolume;
 class Shell;
 class SoundPlayer;
 class UserName;
@@ -13,4 +14,5 @@ struct Platform
     UserName *userName = nullptr;
     SoundPlayer *soundPlayer = nullptr;
     Shell *shell = nullptr;
+    OutputVolume *outputVolume = nullptr;
 };

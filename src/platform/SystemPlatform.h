@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/LocalTime.h"
+#include "platform/OutputVolume.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "platform/UserName.h"
@@ -15,7 +16,10 @@
 class SystemPlatform
 {
 public:
-    Platform services() { return {&m_localTime, &m_userName, &m_soundPlayer, &m_shell}; }
+    Platform services()
+    {
+        return {&m_localTime, &m_userName, &m_soundPlayer, &m_shell, &m_outputVolume};
+    }
 
 private:
     SystemLocalTime m_localTime;
@@ -26,4 +30,5 @@ private:
     WaveSoundPlayer m_soundPlayer;
 #endif
     SystemShell m_shell;
+    SystemOutputVolume m_outputVolume;
 };

@@ -4,6 +4,7 @@
 #include "alarms/Alarmvaerk.h"
 #include "base/DataFolders.h"
 #include "base/LydListe.h"
+#include "base/TextListFile.h"
 #include "dialogs/Messages.h"
 #include "platform/fake/FakePlatform.h"
 
@@ -130,6 +131,9 @@ private Q_SLOTS:
     void snoozeFiresAgainAndSurvivesARestart();
     void snoozeDueWhileNotRunningIsMissed();
     void twoCopiesListAMissedAlarmOnce();
+    void listOpenAtQuitIsListedAgain();
+    void stateFileKeepsTheUnseenAndReadsTheEarlierForm();
+    void zoneChangeIsAGap();
     void changingTheSoundingAlarmStopsItsSound_data();
     void changingTheSoundingAlarmStopsItsSound();
 };
@@ -662,6 +666,8 @@ void TestAlarmvaerk::twoCopiesListAMissedAlarmOnce()
     QCOMPARE(mistede1.size(), 1);
     QCOMPARE(mistede2.size(), 0);
 
+    // Seen in the first copy's list: the copy that takes over lists nothing.
+    foerste->mistedeSet(mistede1.first().first().value<QList<ForfaldenAlarm>>());
     foerste.reset();
     v.saet(idag(7, 5, 30));
     anden->alarmTimerTimer();
@@ -669,6 +675,136 @@ void TestAlarmvaerk::twoCopiesListAMissedAlarmOnce()
     anden->alarmTimerTimer();
     QCOMPARE(mistede2.size(), 0);
     QVERIFY(v.viste.isEmpty());
+}
+
+void TestAlarmvaerk::listOpenAtQuitIsListedAgain()
+{
+    Vaerk v(idag(8, 30));
+    v.sidstTjekket(idag(0, 30));
+    skrivAlarm(v.folders, "0000", 0, 0, 7, 0, "Op");
+    const TAlarmRecord tog = skrivAlarm(v.folders, "2026", 12, 10, 6, 0, "Tog");
+    auto foerste = v.kopi();
+    QSignalSpy mistede1(foerste.get(), &Alarmvaerk::mistede);
+    foerste->hentAlarmer();
+    QCOMPARE(mistede1.size(), 1);
+    QCOMPARE(mistede1.first().first().value<QList<ForfaldenAlarm>>().size(), 2);
+    // The program quits while the list is open: nothing was seen.
+    foerste.reset();
+    QVERIFY(QFile::exists(tog.filnavn));
+
+    // The next start lists them again, with what fell due since, each once.
+    v.saet(idag(9, 0));
+    skrivAlarm(v.folders, "0000", 0, 0, 8, 40, "Kaffe");
+    auto anden = v.kopi();
+    QSignalSpy mistede2(anden.get(), &Alarmvaerk::mistede);
+    anden->hentAlarmer();
+    anden->alarmTimerTimer();
+    QCOMPARE(mistede2.size(), 1);
+    const auto liste = mistede2.first().first().value<QList<ForfaldenAlarm>>();
+    QStringList navne;
+    for (const ForfaldenAlarm &f : liste)
+        navne << f.tid.toString(QStringLiteral("HH:mm ")) + f.alarm.overskrift;
+    QCOMPARE(navne, (QStringList{"08:40 Kaffe", "07:00 Op", "06:00 Tog"}));
+    QCOMPARE(liste.last().alarm.alarmtype, AlarmType::Dato);
+    QVERIFY(v.viste.isEmpty());
+
+    // Seen now: the dated one goes, and no later start lists any of them.
+    anden->mistedeSet(liste);
+    QVERIFY(!QFile::exists(tog.filnavn));
+    QVERIFY(!QFile::exists(tog.tekstfilnavn));
+    anden.reset();
+    v.saet(idag(9, 1));
+    auto tredje = v.kopi();
+    QSignalSpy mistede3(tredje.get(), &Alarmvaerk::mistede);
+    tredje->hentAlarmer();
+    tredje->alarmTimerTimer();
+    QCOMPARE(mistede3.size(), 0);
+}
+
+void TestAlarmvaerk::stateFileKeepsTheUnseenAndReadsTheEarlierForm()
+{
+    Vaerk v;
+    const QString sti = v.folders.optFile(QStringLiteral("alarmtilstand.txt"));
+    // A file from before the unseen alarms were kept: three lines and the alarms put off.
+    QVERIFY(TextListFile::write(sti,
+                                {"2026-12-10T09:00:00.000Z", "15", "10", "2026-12-10T09:30:00.000Z",
+                                 "Tandlæge", "/a/udsat.rtf", "1", "2"}));
+    AlarmTilstand gammel(sti);
+    gammel.hent();
+    QCOMPARE(gammel.sidstTjekket, QDateTime(QDate(2026, 12, 10), QTime(9, 0), Qt::UTC));
+    QCOMPARE(gammel.forsinkelse, 15);
+    QCOMPARE(gammel.udsaetMinutter, 10);
+    QCOMPARE(gammel.udsatte.size(), 1);
+    QVERIFY(gammel.mistede.isEmpty());
+
+    // A stored alarm comes back from its file, a put-off one from its lines;
+    // one whose file is gone is left out.
+    const TAlarmRecord tog = skrivAlarm(v.folders, "2026", 12, 10, 6, 0, "Tog");
+    const TAlarmRecord vaek = skrivAlarm(v.folders, "2026", 12, 10, 5, 0, "Væk");
+    TAlarmRecord udsat;
+    udsat.overskrift = QStringLiteral("Kaffe");
+    udsat.tekstfilnavn = v.folders.optFile(QStringLiteral("udsat-1-1.rtf"));
+    udsat.alarmfil = 3;
+    udsat.gentagelse = 4;
+    gammel.mistede = {{idag(7, 0), udsat},
+                      {idag(6, 0), *AlarmFile::loadAlarm(tog.filnavn)},
+                      {idag(5, 0), *AlarmFile::loadAlarm(vaek.filnavn)}};
+    QVERIFY(gammel.gem());
+    QVERIFY(QFile::remove(vaek.filnavn));
+
+    AlarmTilstand ny(sti);
+    ny.hent();
+    QCOMPARE(ny.udsatte, gammel.udsatte);
+    QCOMPARE(ny.mistede.size(), 2);
+    QVERIFY(AlarmTilstand::sammeMistede(ny.mistede.at(0), gammel.mistede.at(0)));
+    QCOMPARE(ny.mistede.at(0).alarm.overskrift, QStringLiteral("Kaffe"));
+    QCOMPARE(ny.mistede.at(0).alarm.alarmfil, 3);
+    QCOMPARE(ny.mistede.at(0).alarm.gentagelse, 4);
+    QVERIFY(ny.mistede.at(0).alarm.filnavn.isEmpty());
+    QVERIFY(AlarmTilstand::sammeMistede(ny.mistede.at(1), gammel.mistede.at(1)));
+    QCOMPARE(ny.mistede.at(1).alarm.overskrift, QStringLiteral("Tog"));
+    QCOMPARE(ny.mistede.at(1).alarm.alarmtype, AlarmType::Dato);
+}
+
+void TestAlarmvaerk::zoneChangeIsAGap()
+{
+    Vaerk v(idag(10, 0));
+    skrivAlarm(v.folders, "0000", 0, 0, 12, 0, "Frokost");
+    skrivAlarm(v.folders, "0000", 0, 0, 13, 55, "Møde");
+    skrivAlarm(v.folders, "0000", 0, 0, 16, 0, "Hjem");
+    auto vaerk = v.kopi();
+    QSignalSpy mistede(vaerk.get(), &Alarmvaerk::mistede);
+    vaerk->hentAlarmer();
+    vaerk->alarmTimerTimer();
+    QCOMPARE(vaerk->alarmTimer()->interval(), 2 * 3600 * 1000);
+
+    // Four hours east: the system says nothing of a set clock, only of the
+    // zone. The timer wakes at once; the alarm five minutes late fires marked
+    // late, the older one is listed.
+    v.platform.localTime.changeZone(idag(14, 0));
+    QVERIFY(vaerk->alarmTimer()->interval() <= 1000);
+    QTRY_COMPARE(v.viste.size(), 1);
+    QCOMPARE(v.viste.first().overskrift, QStringLiteral("Møde"));
+    QCOMPARE(v.viste.first().skulleHaveLydt, idag(13, 55));
+    QCOMPARE(mistede.size(), 1);
+    const auto liste = mistede.first().first().value<QList<ForfaldenAlarm>>();
+    QCOMPARE(liste.size(), 1);
+    QCOMPARE(liste.first().alarm.overskrift, QStringLiteral("Frokost"));
+    v.platform.soundPlayer.finish();
+
+    // Back again: the hours already checked fire nothing a second time.
+    v.platform.localTime.changeZone(idag(10, 5));
+    vaerk->alarmTimerTimer();
+    for (const QDateTime &nu : {idag(12, 0), idag(13, 55)}) {
+        v.saet(nu);
+        vaerk->alarmTimerTimer();
+    }
+    QCOMPARE(v.viste.size(), 1);
+    QCOMPARE(mistede.size(), 1);
+    v.saet(idag(16, 0));
+    vaerk->alarmTimerTimer();
+    QCOMPARE(v.viste.size(), 2);
+    QCOMPARE(v.viste.last().overskrift, QStringLiteral("Hjem"));
 }
 
 void TestAlarmvaerk::changingTheSoundingAlarmStopsItsSound_data()

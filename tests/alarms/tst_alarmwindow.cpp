@@ -120,6 +120,8 @@ private Q_SLOTS:
     void volumeSliderSetsTheProgramVolume();
     void testPlaysAreHeardOnce();
     void firingShowsPlaysAndDeletesADatedAlarm();
+    void silentSoundIsNamed_data();
+    void silentSoundIsNamed();
     void missingTextGivesNoSoundButDeletesTheDatedAlarm();
     void alarmWithoutASoundPlaysNothing_data();
     void alarmWithoutASoundPlaysNothing();
@@ -449,6 +451,37 @@ void TestAlarmWindow::firingShowsPlaysAndDeletesADatedAlarm()
     QVERIFY(!QFile::exists(a.filnavn));
     QVERIFY(!QFile::exists(a.tekstfilnavn));
     QCOMPARE(f.main->mAktiveAlarmer()->text(), QStringLiteral("Ingen alarmer"));
+}
+
+void TestAlarmWindow::silentSoundIsNamed_data()
+{
+    QTest::addColumn<double>("programVolume");
+    QTest::addColumn<int>("system"); // 1 silent, 0 heard, -1 no answer
+    QTest::addColumn<bool>("named");
+    QTest::newRow("heard") << 1.0 << 0 << false;
+    QTest::newRow("program at 0") << 0.0 << 0 << true;
+    QTest::newRow("system muted or at 0") << 1.0 << 1 << true;
+    QTest::newRow("both") << 0.0 << 1 << true;
+    QTest::newRow("no sound server answers") << 1.0 << -1 << false;
+}
+
+void TestAlarmWindow::silentSoundIsNamed()
+{
+    QFETCH(double, programVolume);
+    QFETCH(int, system);
+    QFETCH(bool, named);
+    AlarmFixture f;
+    f.platform.soundPlayer.setVolume(programVolume);
+    f.platform.outputVolume.stille = system < 0 ? std::nullopt : std::optional<bool>(system == 1);
+    f.addAlarm(0, 10, 15);
+    f.main->hentAlarmer();
+    f.main->alarmTimerTimer();
+    QVERIFY(f.alarmform->isVisible());
+    QCOMPARE(f.platform.soundPlayer.plays.size(), 1);
+    QCOMPARE(f.alarmform->noteLabel()->isVisible(), named);
+    QCOMPARE(f.alarmform->noteLabel()->text(),
+             named ? QStringLiteral("Lyden er slået fra") : QString());
+    QCOMPARE(f.alarmform->noteLabel()->accessibleName(), f.alarmform->noteLabel()->text());
 }
 
 void TestAlarmWindow::missingTextGivesNoSoundButDeletesTheDatedAlarm()
