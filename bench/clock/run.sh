@@ -191,8 +191,20 @@ wav_1s() { # 1 s of 16-bit mono silence at 44.1 kHz
     printf '\x44\xac\x00\x00\x88\x58\x01\x00\x02\x00\x10\x00data\x28\x58\x01\x00'
     head -c 88104 /dev/zero
 }
+# The sound must reach a sound server, or the alarm's path is not the one a
+# user meets: the running server, found before HOME changes, else one of
+# our own with a null sink (as scripts/test.sh starts it).
+if ! pactl info >/dev/null 2>&1 && command -v pulseaudio >/dev/null 2>&1; then
+    pulseaudio --daemonize=no --exit-idle-time=-1 -n \
+        --load=module-null-sink --load=module-native-protocol-unix >/dev/null 2>&1 &
+    pids+=("$!")
+    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+server=$(pactl info 2>/dev/null | sed -n 's/^Server String: //p')
+[ -n "$server" ] && export PULSE_SERVER="unix:$server"
 echo
 echo "== An alarm: from the minute's boundary to the alarm window on screen (sound of 1 s)"
+[ -n "$server" ] || echo "(no sound server: the sound cannot start)"
 ahome=$(mktemp -d)
 data=$ahome/Urmappe
 user=$(id -un)
