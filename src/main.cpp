@@ -1,6 +1,7 @@
 #include "app/Klokkeven.h"
 #include "dialogs/MessageBoxMessages.h"
 #include "platform/DataLocation.h"
+#include "platform/Desktop.h"
 #include "platform/SystemPlatform.h"
 #include "platform/TerminationSignals.h"
 #include "ui/Programidentitet.h"
@@ -42,6 +43,7 @@ int main(int argc, char *argv[])
 {
     if (const std::optional<int> slut = svarPaaArgumenter(argc, argv))
         return *slut;
+    Desktop::foerStart();
     QApplication application(argc, argv);
     // The toolkit has taken its own options; anything left is not ours.
     if (const QStringList rest = application.arguments().mid(1); !rest.isEmpty()) {

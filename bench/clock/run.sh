@@ -24,11 +24,15 @@ bin=$build/bench/bin
 program=$build/bin/klokkeven
 basis=$bin/bench_ur_basis
 
-# Run time of all threads in ns, from the scheduler (not the 10 ms ticks).
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { print n + 0 }'; }
-switches() {
-    cat /proc/"$1"/task/*/status 2>/dev/null |
-        awk '/^(voluntary|nonvoluntary)_ctxt_switches/ { n += $2 } END { print n + 0 }'
+# Run time in ns and context switches of every thread alive: "tid ns switches".
+tasks() {
+    local t
+    for t in /proc/"$1"/task/*; do
+        [ -r "$t/schedstat" ] || continue
+        awk -v tid="${t##*/}" 'FNR == NR { ns = $1; next }
+            /^(voluntary|nonvoluntary)_ctxt_switches/ { n += $2 }
+            END { if (ns != "") print tid, ns, n + 0 }' "$t/schedstat" "$t/status" 2>/dev/null
+    done
 }
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 # ratio <program> <baseline> <aim>: program / baseline and whether the aim holds.
@@ -96,19 +100,41 @@ startrow "threads" 5 1
 # The main window by its title: the document viewer may open beside it.
 window_of() { xdotool search --sync --onlyvisible --pid "$1" --name '^Ur$' 2>/dev/null | head -1; }
 key() { xdotool windowfocus --sync "$1" key --clearmodifiers "$2"; }
-measure() { # measure <label> <seconds> <pid>...: CPU ms and wake-ups per s of each
+# measure <label> <seconds> <pid>...: CPU ms and wake-ups per s of each.
+# The figures of a thread vanish with it (Qt's pool threads end after 30 s
+# idle), so the threads are read every second and each one's growth summed:
+# one read at either end would count an ended thread's whole past as negative.
+measure() {
     local label=$1 s=$2
     shift 2
-    local c0=() w0=() p
-    for p in "$@"; do c0+=("$(cpu_ns "$p")"); w0+=("$(switches "$p")"); done
-    sleep "$s"
+    local i p t0 t1
+    i=0
     for p in "$@"; do
-        kill -0 "$p" 2>/dev/null || { echo "process $p has ended: no figures" >&2; exit 1; }
+        : >"$home/idle.sum.$i"
+        tasks "$p" >"$home/idle.last.$i"
+        i=$((i + 1))
     done
-    local i=0
+    t0=$(date +%s.%N)
+    for _ in $(seq "$s"); do
+        sleep 1
+        i=0
+        for p in "$@"; do
+            kill -0 "$p" 2>/dev/null || { echo "process $p has ended: no figures" >&2; exit 1; }
+            tasks "$p" >"$home/idle.now.$i"
+            # A thread seen before adds its growth, a new one all it did.
+            awk 'FNR == NR { ns[$1] = $2; sw[$1] = $3; next }
+                { print $2 - ($1 in ns ? ns[$1] : 0), $3 - ($1 in sw ? sw[$1] : 0) }' \
+                "$home/idle.last.$i" "$home/idle.now.$i" >>"$home/idle.sum.$i"
+            mv "$home/idle.now.$i" "$home/idle.last.$i"
+            i=$((i + 1))
+        done
+    done
+    t1=$(date +%s.%N)
+    i=0
     for p in "$@"; do
-        awk -v c="$(($(cpu_ns "$p") - c0[i]))" -v w="$(($(switches "$p") - w0[i]))" -v s="$s" \
-            'BEGIN { printf "%.1f %.2f\n", c / 1e6, w / s }' >"$home/idle.$i"
+        awk -v s="$(awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }')" \
+            '{ c += $1; w += $2 } END { printf "%.1f %.2f\n", c / 1e6, w / s }' \
+            "$home/idle.sum.$i" >"$home/idle.$i"
         i=$((i + 1))
     done
     echo "$label"
@@ -165,8 +191,20 @@ wav_1s() { # 1 s of 16-bit mono silence at 44.1 kHz
     printf '\x44\xac\x00\x00\x88\x58\x01\x00\x02\x00\x10\x00data\x28\x58\x01\x00'
     head -c 88104 /dev/zero
 }
+# The sound must reach a sound server, or the alarm's path is not the one a
+# user meets: the running server, found before HOME changes, else one of
+# our own with a null sink (as scripts/test.sh starts it).
+if ! pactl info >/dev/null 2>&1 && command -v pulseaudio >/dev/null 2>&1; then
+    pulseaudio --daemonize=no --exit-idle-time=-1 -n \
+        --load=module-null-sink --load=module-native-protocol-unix >/dev/null 2>&1 &
+    pids+=("$!")
+    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+server=$(pactl info 2>/dev/null | sed -n 's/^Server String: //p')
+[ -n "$server" ] && export PULSE_SERVER="unix:$server"
 echo
 echo "== An alarm: from the minute's boundary to the alarm window on screen (sound of 1 s)"
+[ -n "$server" ] || echo "(no sound server: the sound cannot start)"
 ahome=$(mktemp -d)
 data=$ahome/Urmappe
 user=$(id -un)

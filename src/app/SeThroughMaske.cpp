@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -22,6 +23,16 @@ QRect paaPixelgitter(const QRect &felt, qreal dpr)
         return QRect(QPoint(0, 0), felt.bottomRight());
     return QRect(QPoint(qMax(felt.left(), 0) / trin * trin, qMax(felt.top(), 0) / trin * trin),
                  felt.bottomRight());
+}
+
+bool harNoegle(const QImage &billede, QRgb key)
+{
+    for (int y = 0; y < billede.height(); ++y) {
+        const auto *linje = reinterpret_cast<const QRgb *>(billede.constScanLine(y));
+        if (std::find(linje, linje + billede.width(), key) != linje + billede.width())
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -65,6 +76,11 @@ void SeThroughMaske::fornyDel(const QRegion &omraade)
                           QRegion(del.translated(-clock->pos())), {});
     }
     m_grabber = false;
+    // A tick of the hands mostly paints where all was shown and shows all
+    // again: then the mask stays, and the region arithmetic over the whole
+    // outline is spared.
+    if (!harNoegle(billede, key.rgb()) && QRegion(felt).subtracted(m_maske).isEmpty())
+        return;
     m_maske =
         (m_maske.subtracted(felt) + SynligDel(billede, key.rgb()).translated(felt.topLeft())) &
         m_vindue.rect();

@@ -67,4 +67,10 @@ bool knowsWindowPositions()
     return !onWayland();
 }
 
+void foerStart()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 } // namespace Desktop

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 class TestSideSoegning : public QObject
 {
     Q_OBJECT
@@ -51,6 +53,15 @@ void TestSideSoegning::wholeWordWithoutCase_data()
                                 << "" << false;
     QTest::newRow("empty text") << ""
                                 << "alarm" << false;
+    QTest::newRow("a near miss just before") << "alalarm, alarm"
+                                             << "alarm" << true;
+    QTest::newRow("repeated letters") << "aaab aab"
+                                      << "aab" << true;
+    QTest::newRow("Kelvin sign folds to k") << u"\u212Alokkeven"_s << "KLOKKEVEN" << true;
+    QTest::newRow("long s folds to s") << u"\u017Fe her"_s << "se" << true;
+    QTest::newRow("sharp s is not ss") << u"Gro\u00DF"_s << "gross" << false;
+    QTest::newRow("letters beyond the BMP in other case")
+        << u"ord \U00010400\U00010401 ord"_s << u"\U00010428\U00010429"_s << true;
     QTest::newRow("10,000 characters, not there") << "alarm" << QString(10000, 'a') << false;
     QTest::newRow("10,000 characters, there")
         << "x " + QString(10000, 'b') + " y" << QString(10000, 'B') << true;
