@@ -7,6 +7,7 @@
 #include "ui/Programidentitet.h"
 
 #include <QApplication>
+#include <QThreadPool>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -51,6 +52,11 @@ int main(int argc, char *argv[])
                      kHjaelp);
         return 2;
     }
+    // Qt's raster engine splits large gradient fills (a tall scroll bar in the
+    // Fusion style) over the global pool. A desktop clock needs no more than
+    // one helper for that, and no helper left waiting once the fill is done.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
+    QThreadPool::globalInstance()->setExpiryTimeout(0);
     Programidentitet::saet();
     Programidentitet::indlaesQtsDanskeTekster(application);
     // The program ends when the main window closes, not when the last window

@@ -94,6 +94,8 @@ QStringList opdater(const QString &installedDir, const QString &programDir)
             RegularFile::read(installedDir + QLatin1Char('/') + relativ, kStoersteFil);
         if (!installeret)
             continue;
+        // Every start passes here: each file is summed once, and the copy in
+        // the data folder only where it differs from the installed one.
         const QString installeretSum = kontrolsum(*installeret);
         const QString maal = programDir + QLatin1Char('/') + relativ;
         const QFileInfo maalInfo(maal);
@@ -116,7 +118,7 @@ QStringList opdater(const QString &installedDir, const QString &programDir)
         const std::optional<QByteArray> nu = RegularFile::read(maal, kStoersteFil);
         if (!nu)
             continue;
-        const QString nuSum = kontrolsum(*nu);
+        const QString nuSum = *nu == *installeret ? installeretSum : kontrolsum(*nu);
         if (nuSum == installeretSum) {
             // Already as installed: the installation's own from now on.
             ny.insert(relativ, installeretSum);

@@ -37,7 +37,7 @@ template <typename Window, typename... Args> Window *Klokkeven::own(Args &&...ar
 
 Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir, Platform platform,
                      Messages &messages)
-    : m_hints(std::make_unique<Hints>())
+    : m_messages(messages), m_hints(std::make_unique<Hints>())
 {
     Installation::completeInstallation(installedDataDir, programDir);
     DelteDataOpdatering::opdater(installedDataDir, programDir);
@@ -88,22 +88,6 @@ Klokkeven::Klokkeven(const QString &programDir, const QString &installedDataDir,
              [&] {
                  v.spmForm = own<TspmForm>();
              }},
-            {QStringLiteral("urlform"),
-             [&] {
-                 v.urlform = own<Turlform>(optFile("urlboks.txt"), *m_hints, &main);
-             }},
-            {QStringLiteral("infoform"),
-             [&] {
-                 // The history it keeps is the URL list's.
-                 if (!v.urlform)
-                     throw std::runtime_error("Urlboksen mangler");
-                 v.infoform = own<Tinfoform>(folders.strukturDir, optFile("information.txt"),
-                                             *v.urlform, messages);
-             }},
-            {QStringLiteral("editform"),
-             [&] {
-                 v.editform = own<Teditform>();
-             }},
             {QStringLiteral("tekstform"),
              [&] {
                  v.tekstform = own<Ttekstform>(optFile("tekstform.txt"));
@@ -136,6 +120,50 @@ Klokkeven::~Klokkeven()
         m_windows.pop_back();
 }
 
+void Klokkeven::createLater(const QString &window, const std::function<void()> &create)
+{
+    runCreationSteps({{window, create}}, m_messages);
+}
+
+Turlform *Klokkeven::urlform()
+{
+    Vinduer &v = m_vinduer;
+    if (!v.urlform)
+        createLater(QStringLiteral("urlform"), [&] {
+            v.urlform = own<Turlform>(v.mainform->folders().optFile(QStringLiteral("urlboks.txt")),
+                                      *m_hints, v.mainform);
+        });
+    return v.urlform;
+}
+
+Tinfoform *Klokkeven::infoform()
+{
+    Vinduer &v = m_vinduer;
+    if (v.infoform)
+        return v.infoform;
+    // The history it keeps is the URL list's.
+    Turlform *urlliste = urlform();
+    createLater(QStringLiteral("infoform"), [&] {
+        if (!urlliste)
+            throw std::runtime_error("Urlboksen mangler");
+        const DataFolders &folders = v.mainform->folders();
+        v.infoform =
+            own<Tinfoform>(folders.strukturDir, folders.optFile(QStringLiteral("information.txt")),
+                           *urlliste, m_messages);
+        // The result rows are drawn one way for the style list's first entry.
+        v.infoform->setFoersteStil([] { return UiStil::aktiv() == UiStil::navne().value(0); });
+    });
+    return v.infoform;
+}
+
+Teditform *Klokkeven::editform()
+{
+    Vinduer &v = m_vinduer;
+    if (!v.editform)
+        createLater(QStringLiteral("editform"), [&] { v.editform = own<Teditform>(); });
+    return v.editform;
+}
+
 void Klokkeven::wire(Messages &messages)
 {
     const Vinduer &v = m_vinduer;
@@ -154,14 +182,13 @@ void Klokkeven::wire(Messages &messages)
         connect(main, &Tmainform::urDesignValgt, egenskabsform, &Tegenskabsform::vaelgPreDef);
         connect(main, &Tmainform::designGenskabes, egenskabsform, &Tegenskabsform::genskabUrDesign);
     }
-    if (Tinfoform *infoform = v.infoform) {
-        connect(main, &Tmainform::infoOensket, infoform, &Tinfoform::goToInfo);
-        // The result rows are drawn one way for the style list's first entry.
-        infoform->setFoersteStil([] { return UiStil::aktiv() == UiStil::navne().value(0); });
-    }
+    connect(main, &Tmainform::infoOensket, this, [this](const QString &side) {
+        if (Tinfoform *info = infoform())
+            info->goToInfo(side);
+    });
     wireKalender();
     // Going to the tray closes the windows that would stand alone on the desktop.
-    connect(main, &Tmainform::minimeres, this, [v] {
+    connect(main, &Tmainform::minimeres, this, [&v = m_vinduer] {
         for (QWidget *window :
              {static_cast<QWidget *>(v.egenskabsform), static_cast<QWidget *>(v.infoform),
               static_cast<QWidget *>(v.alarmform)})
@@ -210,10 +237,12 @@ void Klokkeven::gemVinduer()
         v.egenskabsform->gemUrDesign(v.mainform->folders().filnavnOpt);
         v.egenskabsform->optGem();
     }
-    if (v.infoform)
-        v.infoform->gemOpt();
-    if (v.urlform)
-        v.urlform->gemOpt();
+    // A window never shown still writes its option file as it read it: made
+    // now, it reads and writes it by the same rules as when shown.
+    if (Tinfoform *info = infoform())
+        info->gemOpt();
+    if (Turlform *urlliste = urlform())
+        urlliste->gemOpt();
     if (v.tekstform)
         v.tekstform->gemOpt();
     if (v.alarmform)

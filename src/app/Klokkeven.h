@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,7 +22,9 @@ class Ttekstform;
 class Turlform;
 
 // The ten windows, in the order the program creates them. A window that has
-// not been created (yet, or because its creation failed) is null.
+// not been created (yet, or because its creation failed) is null: the
+// information window, its URL list and the edit form are made when first
+// asked for (see Klokkeven::infoform).
 struct Vinduer
 {
     Tmainform *mainform = nullptr;
@@ -52,6 +55,11 @@ public:
     ~Klokkeven() override;
 
     const Vinduer &vinduer() const { return m_vinduer; }
+    // The windows nobody sees at start, made at their first use; null where
+    // their creation failed (the error was shown).
+    Turlform *urlform();
+    Tinfoform *infoform();
+    Teditform *editform();
 
     // Shows the main window; its first showing runs the start-up steps.
     void show();
@@ -65,6 +73,8 @@ Q_SIGNALS:
 
 private:
     template <typename Window, typename... Args> Window *own(Args &&...args);
+    // Runs one creation step for a window made at its first use.
+    void createLater(const QString &window, const std::function<void()> &create);
     void wire(Messages &messages);
     // The calendar page's question window and viewer, and the viewer at start.
     void wireKalender();
@@ -73,6 +83,7 @@ private:
     // A yes/no question of these lines in the question window; true on "Ja".
     bool spoerg(const QStringList &linjer) const;
 
+    Messages &m_messages;
     std::unique_ptr<Hints> m_hints;
     Vinduer m_vinduer;
     std::vector<std::unique_ptr<QWidget>> m_windows;

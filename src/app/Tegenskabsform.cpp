@@ -26,6 +26,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -45,12 +46,16 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
 
     m_egenskabsBog = new QTabWidget(this);
     m_egenskabsBog->setAccessibleName(QStringLiteral("Egenskaber"));
-    m_urSide = new UrSide(urVindue);
-    m_nedtaellingSide = new NedtaellingSide(urVindue, lydListe, soundPlayer, alarmTjenester);
-    m_nyAlarmSide = new NyAlarmSide(urVindue, lydListe, soundPlayer, alarmTjenester);
-    m_alarmOversigtSide = new AlarmOversigtSide(urVindue, *m_nyAlarmSide, alarmTjenester);
-    m_kalenderSide =
-        new KalenderSide(brugerKalenderMappe, alarmTjenester.localTime, alarmTjenester.messages);
+    // The pages are made in the tab widget's page stack, where addTab puts them:
+    // moved there afterwards, every control on them was restyled once more
+    // under the UI style's style sheet.
+    auto *stak = m_egenskabsBog->findChild<QStackedWidget *>();
+    m_urSide = new UrSide(urVindue, stak);
+    m_nedtaellingSide = new NedtaellingSide(urVindue, lydListe, soundPlayer, alarmTjenester, stak);
+    m_nyAlarmSide = new NyAlarmSide(urVindue, lydListe, soundPlayer, alarmTjenester, stak);
+    m_alarmOversigtSide = new AlarmOversigtSide(urVindue, *m_nyAlarmSide, alarmTjenester, stak);
+    m_kalenderSide = new KalenderSide(brugerKalenderMappe, alarmTjenester.localTime,
+                                      alarmTjenester.messages, stak);
     m_opstartValg = new OpstartValg;
     // The page's middle column holds the calendar's start-up choice and, below
     // it, how late a missed alarm may still sound.
@@ -72,7 +77,7 @@ Tegenskabsform::Tegenskabsform(const QString &filnavnDesign, UrVindue &urVindue,
     midtLag->addWidget(m_forsinkelse, 0, Qt::AlignLeft);
     connect(m_forsinkelse, &QSpinBox::valueChanged, &alarmTjenester.alarmvaerk,
             &Alarmvaerk::setForsinkelse);
-    m_egenskaberSide = new EgenskaberSide(midt);
+    m_egenskaberSide = new EgenskaberSide(midt, stak);
     m_dele = {m_nedtaellingSide, m_nyAlarmSide, m_kalenderSide, m_opstartValg};
     m_egenskabsBog->addTab(m_urSide, QStringLiteral("Ur"));
     m_egenskabsBog->addTab(m_nedtaellingSide, QStringLiteral("Nedtællingsalarm"));

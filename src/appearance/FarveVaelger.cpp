@@ -47,6 +47,17 @@ FarveVaelger::FarveVaelger(bool medGennemsigtig, QWidget *parent) : QToolButton(
         m_tools.append({felt.farve, felt.hint, QString()});
 
     m_palet = new QMenu(this);
+    // Eight selectors stand on the page "Ur": each palette's buttons and
+    // swatches are made when it first drops down.
+    connect(m_palet, &QMenu::aboutToShow, this, &FarveVaelger::bygPalet);
+    setMenu(m_palet);
+    visFarve(this, m_selected, iconSize());
+}
+
+void FarveVaelger::bygPalet()
+{
+    if (!m_knapper.isEmpty())
+        return;
     auto *gitter = new QWidget(m_palet);
     auto *layout = new QGridLayout(gitter);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -74,8 +85,12 @@ FarveVaelger::FarveVaelger(bool medGennemsigtig, QWidget *parent) : QToolButton(
     auto *handling = new QWidgetAction(m_palet);
     handling->setDefaultWidget(gitter);
     m_palet->addAction(handling);
-    setMenu(m_palet);
-    visFarve(this, m_selected, iconSize());
+}
+
+QAbstractButton *FarveVaelger::toolButton(int index)
+{
+    bygPalet();
+    return m_knapper.at(index);
 }
 
 void FarveVaelger::visFarve(QAbstractButton *knap, TColor farve, QSize stoerrelse)
@@ -87,8 +102,8 @@ void FarveVaelger::visFarve(QAbstractButton *knap, TColor farve, QSize stoerrels
 void FarveVaelger::setToolColor(int index, TColor farve)
 {
     m_tools[index].BackGroundColor = farve;
-    QAbstractButton *knap = m_knapper.at(index);
-    visFarve(knap, farve, knap->iconSize());
+    if (QAbstractButton *knap = m_knapper.value(index))
+        visFarve(knap, farve, knap->iconSize());
 }
 
 void FarveVaelger::SetSelectedColor(TColor farve)

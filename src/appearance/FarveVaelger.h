@@ -34,7 +34,7 @@ public:
     void SetSelectedColor(TColor farve);
 
     // The drop-down's button of a palette entry.
-    QAbstractButton *toolButton(int index) const { return m_knapper.at(index); }
+    QAbstractButton *toolButton(int index);
     QMenu *palet() const { return m_palet; }
 
 Q_SIGNALS:
@@ -42,6 +42,7 @@ Q_SIGNALS:
     void OnSelect(int index);
 
 private:
+    void bygPalet();
     void vaelg(int index);
     void visFarve(QAbstractButton *knap, TColor farve, QSize stoerrelse);
 

@@ -57,32 +57,19 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     m_opdaterKnap = nyKnap<QPushButton>(
         QStringLiteral("Opdater"), QStringLiteral("Opdater kalenderen til indførte dato"), this);
     m_opdaterKnap->setFlat(true);
-    m_kalender = new QCalendarWidget(this);
-    m_kalender->setAccessibleName(QStringLiteral("Kalender"));
-    // Danish month and weekday names, whatever the system's language.
-    m_kalender->setLocale(QLocale(QLocale::Danish, QLocale::Denmark));
-    m_kalender->setFirstDayOfWeek(Qt::Monday);
-    // The page is narrow: the weekday names need the room of the week numbers.
-    m_kalender->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    m_kalenderPlads = new QWidget(this);
+    auto *kalenderLag = new QVBoxLayout(m_kalenderPlads);
+    kalenderLag->setContentsMargins(0, 0, 0, 0);
     // Seven columns each wide enough for the widest weekday heading ("tirs."
     // or "tors.", not "man."), with the room a cell's margins and grid line
     // take in every UI style.
+    const QLocale dansk(QLocale::Danish, QLocale::Denmark);
     int bredest = 0;
     for (int dag = Qt::Monday; dag <= Qt::Sunday; ++dag)
-        bredest = std::max(bredest, m_kalender->fontMetrics().horizontalAdvance(
-                                        m_kalender->locale().dayName(dag, QLocale::ShortFormat)));
-    m_kalender->setMinimumWidth(7 * (bredest + 6) + 4);
-    m_kalender->setGridVisible(true);
-    // The calendar's own parts, for a screen reader.
-    for (auto [del, navn] : {std::pair{"qt_calendar_calendarview", "Kalender"},
-                             std::pair{"qt_calendar_prevmonth", "Foregående måned"},
-                             std::pair{"qt_calendar_nextmonth", "Næste måned"}})
-        if (auto *w = m_kalender->findChild<QWidget *>(QString::fromLatin1(del)))
-            w->setAccessibleName(QString::fromUtf8(navn));
-    {
-        const QSignalBlocker blocker(m_kalender);
-        m_kalender->setSelectedDate(m_localTime.now().date());
-    }
+        bredest = std::max(bredest, m_kalenderPlads->fontMetrics().horizontalAdvance(
+                                        dansk.dayName(dag, QLocale::ShortFormat)));
+    m_kalenderPlads->setMinimumWidth(7 * (bredest + 6) + 4);
+    m_dato = m_localTime.now().date();
     const auto pil = [this](const QString &caption, const QString &hint) {
         QPushButton *b = nyKnap<QPushButton>(caption, hint, this);
         // The caption is an arrow; the hint says where it goes.
@@ -150,7 +137,7 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     datoRaekke->addWidget(m_opdaterKnap);
     datoRaekke->addStretch(1);
     venstre->addLayout(datoRaekke);
-    venstre->addWidget(m_kalender);
+    venstre->addWidget(m_kalenderPlads);
     auto *pile = new QHBoxLayout;
     pile->addWidget(m_yPrev);
     pile->addWidget(m_mPrev);
@@ -186,26 +173,20 @@ KalenderSide::KalenderSide(const QString &brugerKalenderMappe, const LocalTime &
     raekke->addLayout(venstre);
     raekke->addLayout(hoejre, 1);
 
-    connect(m_kalender, &QCalendarWidget::selectionChanged, this, &KalenderSide::kalenderChange);
-    connect(m_kalender, &QCalendarWidget::clicked, this, [this] { setMappe(true); });
     connect(m_opdaterKnap, &QPushButton::clicked, this, &KalenderSide::opdaterKnapClick);
-    connect(m_mPrev, &QPushButton::clicked, this,
-            [this] { m_kalender->setSelectedDate(m_kalender->selectedDate().addMonths(-1)); });
-    connect(m_mNext, &QPushButton::clicked, this,
-            [this] { m_kalender->setSelectedDate(m_kalender->selectedDate().addMonths(1)); });
-    connect(m_yPrev, &QPushButton::clicked, this,
-            [this] { m_kalender->setSelectedDate(m_kalender->selectedDate().addYears(-1)); });
-    connect(m_yNext, &QPushButton::clicked, this,
-            [this] { m_kalender->setSelectedDate(m_kalender->selectedDate().addYears(1)); });
+    connect(m_mPrev, &QPushButton::clicked, this, [this] { vaelgDato(valgtDato().addMonths(-1)); });
+    connect(m_mNext, &QPushButton::clicked, this, [this] { vaelgDato(valgtDato().addMonths(1)); });
+    connect(m_yPrev, &QPushButton::clicked, this, [this] { vaelgDato(valgtDato().addYears(-1)); });
+    connect(m_yNext, &QPushButton::clicked, this, [this] { vaelgDato(valgtDato().addYears(1)); });
     connect(m_datoLabel, &QPushButton::clicked, this,
-            [this] { m_kalender->setSelectedDate(m_localTime.now().date()); });
+            [this] { vaelgDato(m_localTime.now().date()); });
     connect(m_NyMappeKnap, &QPushButton::clicked, this, &KalenderSide::NyMappeKnapClick);
     connect(m_kDagbogKnap, &QPushButton::clicked, this,
             [this] { navnKnap(QStringLiteral("Dagbog")); });
     connect(m_kDagbogDatoKnap, &QPushButton::clicked, this,
             [this] { navnKnap(QStringLiteral("Information")); });
     connect(m_kDatoKnap, &QPushButton::clicked, this,
-            [this] { navnKnap(Kalender::kortDato(m_kalender->selectedDate())); });
+            [this] { navnKnap(Kalender::kortDato(valgtDato())); });
     connect(m_NyKnapK, &QPushButton::clicked, this, &KalenderSide::NyKnapKClick);
     connect(m_aGemRtf, &QAction::triggered, this, &KalenderSide::aGemRtfExecute);
     connect(m_aSletRtf, &QAction::triggered, this, &KalenderSide::aSletRtfExecute);
@@ -229,7 +210,7 @@ void KalenderSide::setTekstform(Ttekstform *tekstform, const OpstartValg *opstar
 
 void KalenderSide::setMappe(bool sHint)
 {
-    m_Mappe = Kalender::datoMappe(m_brugerKalenderMappe, m_kalender->selectedDate());
+    m_Mappe = Kalender::datoMappe(m_brugerKalenderMappe, valgtDato());
     if (QFileInfo(m_Mappe).isDir()) {
         loadRtfFiler();
         m_NyMappeKnap->setEnabled(false);
@@ -264,7 +245,7 @@ void KalenderSide::loadTekst()
     if (!navne.isEmpty())
         m_dokuBox->setCurrentRow(0);
     if (m_tekstform)
-        m_tekstform->loadTekst(navne, m_Mappe, m_kalender->selectedDate(),
+        m_tekstform->loadTekst(navne, m_Mappe, valgtDato(),
                                m_opstartValg ? m_opstartValg->valg() : Kalender::Opstart::Foerste);
 }
 
@@ -280,12 +261,61 @@ void KalenderSide::FormShow()
 {
     const QDate idag = m_localTime.now().date();
     m_datoLabel->setText(QStringLiteral("I dag: ") + Kalender::kortDato(idag));
-    {
-        const QSignalBlocker blocker(m_kalender);
-        m_kalender->setSelectedDate(idag);
-    }
+    vaelgDato(idag, true);
     setMappe(false);
     skrivFelter();
+}
+
+QCalendarWidget *KalenderSide::kalender()
+{
+    if (m_kalender)
+        return m_kalender;
+    m_kalender = new QCalendarWidget(m_kalenderPlads);
+    m_kalender->setAccessibleName(QStringLiteral("Kalender"));
+    // Danish month and weekday names, whatever the system's language.
+    m_kalender->setLocale(QLocale(QLocale::Danish, QLocale::Denmark));
+    m_kalender->setFirstDayOfWeek(Qt::Monday);
+    // The page is narrow: the weekday names need the room of the week numbers.
+    m_kalender->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    m_kalender->setGridVisible(true);
+    // The calendar's own parts, for a screen reader.
+    for (auto [del, navn] : {std::pair{"qt_calendar_calendarview", "Kalender"},
+                             std::pair{"qt_calendar_prevmonth", "Foregående måned"},
+                             std::pair{"qt_calendar_nextmonth", "Næste måned"}})
+        if (auto *w = m_kalender->findChild<QWidget *>(QString::fromLatin1(del)))
+            w->setAccessibleName(QString::fromUtf8(navn));
+    m_kalender->setSelectedDate(m_dato);
+    m_kalenderPlads->layout()->addWidget(m_kalender);
+    // Tab reaches it where it stands on the page, after the date fields.
+    setTabOrder(m_opdaterKnap, m_kalender);
+    connect(m_kalender, &QCalendarWidget::selectionChanged, this, &KalenderSide::kalenderChange);
+    connect(m_kalender, &QCalendarWidget::clicked, this, [this] { setMappe(true); });
+    return m_kalender;
+}
+
+QDate KalenderSide::valgtDato() const
+{
+    return m_kalender ? m_kalender->selectedDate() : m_dato;
+}
+
+void KalenderSide::vaelgDato(QDate dato, bool stille)
+{
+    if (m_kalender) {
+        const QSignalBlocker blocker(stille ? m_kalender : nullptr);
+        m_kalender->setSelectedDate(dato);
+        return;
+    }
+    if (!dato.isValid() || dato == m_dato)
+        return;
+    m_dato = dato;
+    if (!stille)
+        kalenderChange();
+}
+
+void KalenderSide::showEvent(QShowEvent *event)
+{
+    kalender();
+    QWidget::showEvent(event);
 }
 
 void KalenderSide::kalenderChange()
@@ -296,7 +326,7 @@ void KalenderSide::kalenderChange()
 
 void KalenderSide::skrivFelter()
 {
-    const QDate dato = m_kalender->selectedDate();
+    const QDate dato = valgtDato();
     m_dayEdit->setText(QString::number(dato.day()));
     m_monthEdit->setText(QString::number(dato.month()));
     m_yearEdit->setText(QString::number(dato.year()));
@@ -307,12 +337,9 @@ void KalenderSide::opdaterKnapClick()
     for (QLineEdit *felt : {m_dayEdit, m_monthEdit, m_yearEdit})
         felt->setText(QString::number(Pf.EditInteger(felt->text())));
     // Each field alone, read just before it is applied: a change rewrites all three.
-    m_kalender->setSelectedDate(
-        Kalender::medDag(m_kalender->selectedDate(), m_dayEdit->text().toInt()));
-    m_kalender->setSelectedDate(
-        Kalender::medMaaned(m_kalender->selectedDate(), m_monthEdit->text().toInt()));
-    m_kalender->setSelectedDate(
-        Kalender::medAar(m_kalender->selectedDate(), m_yearEdit->text().toInt()));
+    vaelgDato(Kalender::medDag(valgtDato(), m_dayEdit->text().toInt()));
+    vaelgDato(Kalender::medMaaned(valgtDato(), m_monthEdit->text().toInt()));
+    vaelgDato(Kalender::medAar(valgtDato(), m_yearEdit->text().toInt()));
 }
 
 void KalenderSide::navnKnap(const QString &navn)

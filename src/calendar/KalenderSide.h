@@ -68,7 +68,10 @@ public:
     QLineEdit *monthEdit() const { return m_monthEdit; }
     QLineEdit *yearEdit() const { return m_yearEdit; }
     QPushButton *opdaterKnap() const { return m_opdaterKnap; }
-    QCalendarWidget *kalender() const { return m_kalender; }
+    // The month view, built here at its first use: the page's first showing
+    // or a caller that needs it. Until then the page keeps the date alone.
+    QCalendarWidget *kalender();
+    QDate valgtDato() const;
     QPushButton *mPrev() const { return m_mPrev; }
     QPushButton *mNext() const { return m_mNext; }
     QPushButton *yPrev() const { return m_yPrev; }
@@ -93,6 +96,9 @@ Q_SIGNALS:
     // A folder could not be listed: the properties window closes.
     void lukOensket();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     // Every change of the date, the user's and the program's.
     void kalenderChange();
@@ -114,7 +120,14 @@ private:
     QLineEdit *m_monthEdit;
     QLineEdit *m_yearEdit;
     QPushButton *m_opdaterKnap;
-    QCalendarWidget *m_kalender;
+    // Selects the date as the month view does: a change reaches kalenderChange
+    // unless `stille`.
+    void vaelgDato(QDate dato, bool stille = false);
+
+    // Holds the month view in the layout.
+    QWidget *m_kalenderPlads;
+    QCalendarWidget *m_kalender = nullptr;
+    QDate m_dato;
     QPushButton *m_mPrev;
     QPushButton *m_mNext;
     QPushButton *m_yPrev;

@@ -7,6 +7,7 @@
 #include "ui/Hints.h"
 #include "ui/Knap.h"
 #include "ui/Skrifter.h"
+#include "ui/TegnetIkon.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -28,34 +29,39 @@ constexpr std::array<int, 4> kSizeKnapper = {10, 11, 12, 14};
 const std::array<QString, 3> kFontKnapper = {
     QStringLiteral("Courier New"), QStringLiteral("Lucida Calligraphy"), QStringLiteral("Arial")};
 
-// A 16 x 16 picture of a letter in the style its command gives.
+// A 16 x 16 picture of a letter in the style its command gives, painted when
+// first shown: each style loads a font of its own.
 QIcon bogstav(const QString &tegn, const std::function<void(QFont &)> &stil)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(14);
-    stil(font);
-    p.setFont(font);
-    p.drawText(pixmap.rect(), Qt::AlignCenter, tegn);
-    return QIcon(pixmap);
+    return tegnetIkon([tegn, stil] {
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(14);
+        stil(font);
+        p.setFont(font);
+        p.drawText(pixmap.rect(), Qt::AlignCenter, tegn);
+        return pixmap;
+    });
 }
 
 // A 16 x 16 picture of four text lines set as the alignment gives.
 QIcon linjer(Qt::Alignment placering)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    for (int i = 0; i < 4; ++i) {
-        const int bredde = i % 2 ? 8 : 14;
-        const int x = placering == Qt::AlignLeft    ? 1
-                      : placering == Qt::AlignRight ? 15 - bredde
-                                                    : (16 - bredde) / 2;
-        p.fillRect(x, 2 + i * 4, bredde, 2, Qt::black);
-    }
-    return QIcon(pixmap);
+    return tegnetIkon([placering] {
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        for (int i = 0; i < 4; ++i) {
+            const int bredde = i % 2 ? 8 : 14;
+            const int x = placering == Qt::AlignLeft    ? 1
+                          : placering == Qt::AlignRight ? 15 - bredde
+                                                        : (16 - bredde) / 2;
+            p.fillRect(x, 2 + i * 4, bredde, 2, Qt::black);
+        }
+        return pixmap;
+    });
 }
 
 } // namespace

@@ -32,12 +32,18 @@ const std::vector<Stedfortraeder> &tabel()
 void indsaetStedfortraedere()
 {
     static const bool indsat = [] {
+        // The stand-ins are real family names: the installed list answers for
+        // them at once, where each hasFamily asks fontconfig to resolve aliases.
+        // Qt names a family two foundries share with the foundry ("Z003 [urw]").
+        QStringList familier;
+        for (const QString &familie : QFontDatabase::families())
+            familier.append(familie.section(QStringLiteral(" ["), 0, 0));
         for (const Stedfortraeder &s : tabel()) {
             if (QFontDatabase::hasFamily(s.navn))
                 continue;
             QStringList installerede;
             for (const QString &kandidat : s.kandidater)
-                if (QFontDatabase::hasFamily(kandidat))
+                if (familier.contains(kandidat, Qt::CaseInsensitive))
                     installerede.append(kandidat);
             if (!installerede.isEmpty())
                 QFont::insertSubstitutions(s.navn, installerede);

@@ -4,7 +4,9 @@
 #include "app/Klokkeven.h"
 #include "app/Tegenskabsform.h"
 #include "app/Tmainform.h"
+#include "appearance/EgenskaberSide.h"
 #include "appearance/Tgemhentform.h"
+#include "appearance/UiStil.h"
 #include "calendar/Ttekstform.h"
 #include "dialogs/Tinfform.h"
 #include "dialogs/TspmForm.h"
@@ -15,7 +17,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
+#include <QGuiApplication>
+#include <QMap>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +43,9 @@ private Q_SLOTS:
     void buildsAgainInTheSameProcess();
     void escapeClosesTheWindow_data();
     void escapeClosesTheWindow();
+    void aWindowShownLateHasItsGeometryAndTheStyleInForce();
+    void closeWritesTheSameFilesWhetherOrNotShown_data();
+    void closeWritesTheSameFilesWhetherOrNotShown();
 
 private:
     QTemporaryDir m_tmp;
@@ -49,7 +59,13 @@ void TestKlokkeven::createsTheTenWindows()
     Klokkeven program(tmp.path(), QString(), m_platform.services(), m_messages);
     const Vinduer &v = program.vinduer();
     QVERIFY(v.mainform && v.alarmform && v.egenskabsform && v.gemhentform && v.spmForm &&
-            v.urlform && v.infoform && v.editform && v.tekstform && v.infform);
+            v.tekstform && v.infform);
+    // The windows nobody sees at start are made when first asked for, once.
+    QVERIFY(!v.urlform && !v.infoform && !v.editform);
+    QVERIFY(program.infoform() && program.editform());
+    QVERIFY(v.urlform && v.infoform && v.editform);
+    QCOMPARE(program.infoform(), v.infoform);
+    QCOMPARE(program.urlform(), v.urlform);
     QCOMPARE(v.mainform->windowTitle(), QStringLiteral("Ur"));
     QCOMPARE(v.mainform->size(), QSize(380, 427));
     // Later windows read their paths from the main window.
@@ -114,15 +130,15 @@ void TestKlokkeven::windowOptionsSurviveARestart()
         Klokkeven program(tmp.path(), QString(), m_platform.services(), m_messages);
         program.vinduer().alarmform->move(40, 30);
         program.vinduer().alarmform->resize(400, 300);
-        program.vinduer().urlform->resize(500, 350);
+        program.urlform()->resize(500, 350);
         program.show();
         program.vinduer().mainform->close();
     }
     Klokkeven again(tmp.path(), QString(), m_platform.services(), m_messages);
     QCOMPARE(again.vinduer().alarmform->pos(), QPoint(40, 30));
     QCOMPARE(again.vinduer().alarmform->size(), QSize(400, 300));
-    QCOMPARE(again.vinduer().urlform->size(), QSize(500, 350));
-    QCOMPARE(again.vinduer().infoform->venstrePanelBredde(), 250);
+    QCOMPARE(again.urlform()->size(), QSize(500, 350));
+    QCOMPARE(again.infoform()->venstrePanelBredde(), 250);
 }
 
 void TestKlokkeven::damagedOptionFilesGiveDefaults()
@@ -140,8 +156,8 @@ void TestKlokkeven::damagedOptionFilesGiveDefaults()
     }
     Klokkeven program(tmp.path(), QString(), m_platform.services(), m_messages);
     QCOMPARE(program.vinduer().alarmform->size(), QSize(373, 266));
-    QCOMPARE(program.vinduer().infoform->geometry(), QRect(8, 8, 810, 810));
-    QCOMPARE(program.vinduer().urlform->size(), QSize(451, 338));
+    QCOMPARE(program.infoform()->geometry(), QRect(8, 8, 810, 810));
+    QCOMPARE(program.urlform()->size(), QSize(451, 338));
     QVERIFY(m_messages.errors.isEmpty());
 }
 
@@ -195,8 +211,8 @@ void TestKlokkeven::escapeClosesTheWindow()
     const Vinduer &v = program.vinduer();
     QWidget *w = vindue == "egenskabsform" ? static_cast<QWidget *>(v.egenskabsform)
                  : vindue == "tekstform"   ? static_cast<QWidget *>(v.tekstform)
-                 : vindue == "infoform"    ? static_cast<QWidget *>(v.infoform)
-                 : vindue == "urlform"     ? static_cast<QWidget *>(v.urlform)
+                 : vindue == "infoform"    ? static_cast<QWidget *>(program.infoform())
+                 : vindue == "urlform"     ? static_cast<QWidget *>(program.urlform())
                                            : static_cast<QWidget *>(v.gemhentform);
     w->show();
     QApplication::setActiveWindow(w);
@@ -205,6 +221,123 @@ void TestKlokkeven::escapeClosesTheWindow()
     QTRY_VERIFY(!w->isVisible());
     // Closing it as its close button does leaves the program running.
     QVERIFY(v.mainform->isVisible());
+}
+
+namespace {
+
+bool putBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every file below the folder by relative path, with its bytes.
+QMap<QString, QByteArray> filesBelow(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (file.open(QIODevice::ReadOnly))
+            files.insert(QDir(dir).relativeFilePath(file.fileName()), file.readAll());
+    }
+    return files;
+}
+
+} // namespace
+
+void TestKlokkeven::aWindowShownLateHasItsGeometryAndTheStyleInForce()
+{
+    QTemporaryDir tmp;
+    const QString optDir = tmp.path() + "/Anna/Egenskaber/";
+    QVERIFY(QDir().mkpath(optDir));
+    QVERIFY(putBytes(optDir + "urlboks.txt", "500\r\n350\r\n"));
+    QVERIFY(putBytes(optDir + "information.txt", "40\r\n30\r\n806\r\n560\r\n320\r\n"));
+    Klokkeven program(tmp.path(), QString(), m_platform.services(), m_messages);
+    program.show();
+    Tegenskabsform *form = program.vinduer().egenskabsform;
+    // The user picks another UI style before ever opening the information window.
+    const QString foer = UiStil::aktiv();
+    const QString anden = UiStil::navne().value(UiStil::navne().first() == foer ? 1 : 0);
+    QComboBox *box = form->egenskaberSide()->designBox();
+    box->setCurrentIndex(box->findText(anden));
+    form->designBoxChange();
+    QCOMPARE(UiStil::aktiv(), anden);
+    QVERIFY(!program.vinduer().infoform);
+
+    program.vinduer().mainform->info(QStringLiteral("Kalender"));
+    Tinfoform *info = program.vinduer().infoform;
+    QVERIFY(info && info->isVisible());
+    const QRect skaerm = QGuiApplication::primaryScreen()->availableGeometry();
+    const int x = qMax(skaerm.left(), qMin(30, skaerm.right() + 1 - qMin(806, skaerm.width())));
+    // The place of the frame, as the file keeps it.
+    QCOMPARE(QRect(info->pos(), info->size()), QRect(x, 40, 806, 560));
+    QCOMPARE(info->venstrePanelBredde(), 320);
+    QCOMPARE(program.urlform()->size(), QSize(500, 350));
+    for (QWidget *late :
+         {static_cast<QWidget *>(info), static_cast<QWidget *>(program.urlform())}) {
+        QCOMPARE(late->style()->name(), form->style()->name());
+        QCOMPARE(late->palette().color(QPalette::Button), form->palette().color(QPalette::Button));
+        QCOMPARE(late->palette().color(QPalette::Window), form->palette().color(QPalette::Window));
+    }
+    QVERIFY(m_messages.errors.isEmpty());
+}
+
+void TestKlokkeven::closeWritesTheSameFilesWhetherOrNotShown_data()
+{
+    QTest::addColumn<QByteArray>("information");
+    QTest::addColumn<QByteArray>("urlboks");
+    QTest::addColumn<bool>("unchanged");
+    QTest::newRow("as written before")
+        << QByteArray("40\r\n0\r\n806\r\n500\r\n300\r\n") << QByteArray("470\r\n360\r\n") << true;
+    QTest::newRow("no files") << QByteArray() << QByteArray() << false;
+    QTest::newRow("damaged") << QByteArray("1\r\n2\r\n") << QByteArray("bred\r\nhøj\r\n") << false;
+    QTest::newRow("far off the screen") << QByteArray("-9000\r\n70000\r\n99999\r\n99999\r\n10\r\n")
+                                        << QByteArray("99999\r\n-5\r\n") << false;
+}
+
+void TestKlokkeven::closeWritesTheSameFilesWhetherOrNotShown()
+{
+    QFETCH(QByteArray, information);
+    QFETCH(QByteArray, urlboks);
+    QFETCH(bool, unchanged);
+    // The same stored files, closed once without opening the late windows and
+    // once after showing them.
+    QMap<QString, QByteArray> written[2];
+    for (const bool shown : {false, true}) {
+        QTemporaryDir tmp;
+        const QString optDir = tmp.path() + "/Anna/Egenskaber/";
+        QVERIFY(QDir().mkpath(optDir));
+        if (!information.isNull())
+            QVERIFY(putBytes(optDir + "information.txt", information));
+        if (!urlboks.isNull())
+            QVERIFY(putBytes(optDir + "urlboks.txt", urlboks));
+        Klokkeven program(tmp.path(), QString(), m_platform.services(), m_messages);
+        program.show();
+        // The main window settles in its frame alike in both runs.
+        QVERIFY(QTest::qWaitForWindowExposed(program.vinduer().mainform));
+        if (shown) {
+            for (QWidget *w : {static_cast<QWidget *>(program.infoform()),
+                               static_cast<QWidget *>(program.urlform()),
+                               static_cast<QWidget *>(program.editform())}) {
+                w->show();
+                QVERIFY(QTest::qWaitForWindowExposed(w));
+                w->hide();
+            }
+        }
+        QVERIFY(program.vinduer().mainform->close());
+        QCOMPARE(bool(program.vinduer().editform), shown);
+        written[shown] = filesBelow(optDir);
+    }
+    QVERIFY(written[0].contains("information.txt") && written[0].contains("urlboks.txt"));
+    QCOMPARE(written[0].keys(), written[1].keys());
+    for (const QString &name : written[0].keys())
+        QCOMPARE(written[0].value(name), written[1].value(name));
+    if (unchanged) {
+        QCOMPARE(written[0].value("information.txt"), information);
+        QCOMPARE(written[0].value("urlboks.txt"), urlboks);
+    }
+    QVERIFY(m_messages.errors.isEmpty());
 }
 
 QTEST_MAIN(TestKlokkeven)

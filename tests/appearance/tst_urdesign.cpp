@@ -202,6 +202,16 @@ void TestUrDesign::selectorPalette()
     QCOMPARE(valgt.size(), 1);
     QCOMPARE(valgt.first().first().toInt(), 11);
     QVERIFY(!boks.palet()->isVisible());
+
+    // A drop-down nobody has opened holds nothing yet; opening it fills it
+    // before it takes its size.
+    FarveVaelger ny(false);
+    QVERIFY(ny.palet()->actions().isEmpty());
+    ny.palet()->popup(QPoint(10, 10));
+    QTRY_VERIFY(ny.palet()->isVisible());
+    QCOMPARE(ny.palet()->actions().size(), 1);
+    QVERIFY(ny.palet()->height() > 2 * ny.toolButton(16)->height());
+    ny.palet()->close();
 }
 
 void TestUrDesign::typedColourReachesTheClockAtOnce()
