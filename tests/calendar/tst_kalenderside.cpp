@@ -1,3 +1,4 @@
+#include "HeltProgram.h"
 #include "RecordingMessages.h"
 #include "TestFiles.h"
 #include "alarms/NyAlarmSide.h"
@@ -62,6 +63,14 @@ struct Side
     QList<std::pair<QString, TspmForm::SpmType>> spoergsmaal;
     bool svar = false;
 };
+
+// The calendar page on its tab of the properties window, shown.
+bool visKalenderSiden(Tegenskabsform &form)
+{
+    form.egenskabsBog()->setCurrentIndex(int(EgenskabsSide::Kalender));
+    form.show();
+    return QTest::qWaitForWindowExposed(&form);
+}
 
 QStringList felter(const KalenderSide &s)
 {
@@ -145,15 +154,10 @@ void TestKalenderSide::foersteVisningUdenMappe()
 void TestKalenderSide::altISigtIVinduet()
 {
     // The page as the user sees it: in the properties window at its own size.
-    QTemporaryDir data;
-    FakePlatform platform;
-    RecordingMessages beskeder;
-    Klokkeven program(data.path(), QString(), platform.services(), beskeder);
-    Tegenskabsform *form = program.vinduer().egenskabsform;
-    KalenderSide *side = form->kalenderSide();
-    form->egenskabsBog()->setCurrentIndex(int(EgenskabsSide::Kalender));
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
+    HeltProgram p;
+    p.start();
+    QVERIFY(visKalenderSiden(*p.form));
+    KalenderSide *side = p.form->kalenderSide();
     const QToolBar *linje = side->vaerktoej()->vaerktoejslinje();
     for (QAction *a : linje->actions())
         if (!a->isSeparator())
@@ -180,16 +184,11 @@ void TestKalenderSide::ugedageILaengdeIHverStil()
     // Each style has its own font and cell margins: no weekday heading may be
     // cut short ("m...") in any of them.
     QFETCH(QString, stil);
-    QTemporaryDir data;
-    FakePlatform platform;
-    RecordingMessages beskeder;
-    Klokkeven program(data.path(), QString(), platform.services(), beskeder);
+    HeltProgram p;
+    p.start();
     QVERIFY(UiStil::anvend(stil));
-    Tegenskabsform *form = program.vinduer().egenskabsform;
-    form->egenskabsBog()->setCurrentIndex(int(EgenskabsSide::Kalender));
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
-    auto *visning = form->kalenderSide()->kalender()->findChild<QTableView *>(
+    QVERIFY(visKalenderSiden(*p.form));
+    auto *visning = p.form->kalenderSide()->kalender()->findChild<QTableView *>(
         QStringLiteral("qt_calendar_calendarview"));
     QVERIFY(visning);
     const QAbstractItemModel *model = visning->model();
